@@ -1,0 +1,40 @@
+#include "app/startup.h"
+
+#include <FreeImage.h>
+
+#include "app/product.h"
+#include "cli/command_line.h"
+#include "platform/console.h"
+#include "platform/instance_lock.h"
+
+namespace {
+
+struct FreeImageLibrary {
+  FreeImageLibrary() { FreeImage_Initialise(FALSE); }
+  ~FreeImageLibrary() { FreeImage_DeInitialise(); }
+};
+
+// Another instance holds the lock. A windowed start ends silently; a console
+// action says why, on standard error, so scripts can tell it from success.
+int RefusedStart(const ArgumentList& arguments) {
+  if (arguments.empty()) return 0;
+  PrepareConsolePath();
+  if (ParseArguments(arguments).action == CommandAction::Windowed) return 0;
+  ConsoleWriteError("Error: another instance of " + ProductTitle() + " is running");
+  return kExitInstanceRunning;
+}
+
+int RunWindowed() {
+  ConsoleWriteError("velmora: the windowed mode is not part of this build; see velmora --help");
+  return 0;
+}
+
+}  // namespace
+
+int RunProgram(const ArgumentList& arguments) {
+  InstanceLock lock;
+  if (!lock.Acquire(ProductTitle())) return RefusedStart(arguments);
+  FreeImageLibrary freeImage;
+  if (const std::optional<int> status = ParseCommandLine(arguments)) return *status;
+  return RunWindowed();
+}

@@ -1,0 +1,52 @@
+#include "app/text_util.h"
+
+namespace {
+char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::string AsciiUpper(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = UpperChar(c);
+  return result;
+}
+
+std::string AsciiLower(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = LowerChar(c);
+  return result;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (UpperChar(a[i]) != UpperChar(b[i])) return false;
+  return true;
+}
+
+size_t FindIgnoreCase(std::string_view haystack, std::string_view needle, size_t from) {
+  if (needle.empty()) return from <= haystack.size() ? from : std::string_view::npos;
+  for (size_t i = from; i + needle.size() <= haystack.size(); ++i)
+    if (EqualsIgnoreCase(haystack.substr(i, needle.size()), needle)) return i;
+  return std::string_view::npos;
+}
+
+std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view needle,
+                                 std::string_view replacement) {
+  if (needle.empty()) return std::string(text);
+  std::string result;
+  size_t start = 0;
+  for (size_t at; (at = FindIgnoreCase(text, needle, start)) != std::string_view::npos;) {
+    result.append(text.substr(start, at - start)).append(replacement);
+    start = at + needle.size();
+  }
+  return result.append(text.substr(start));
+}
+
+std::string Trim(std::string_view text, std::string_view chars) {
+  const size_t first = text.find_first_not_of(chars);
+  if (first == std::string_view::npos) return "";
+  const size_t last = text.find_last_not_of(chars);
+  return std::string(text.substr(first, last - first + 1));
+}
+

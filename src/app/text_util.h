@@ -1,0 +1,16 @@
+#pragma once
+// Small text helpers shared by every subsystem. ASCII-only case mapping: all
+// keys, options and keywords of the program are ASCII.
+#include <string>
+#include <string_view>
+
+std::string AsciiUpper(std::string_view text);
+std::string AsciiLower(std::string_view text);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+// Position of needle in haystack ignoring ASCII case, or npos.
+size_t FindIgnoreCase(std::string_view haystack, std::string_view needle, size_t from = 0);
+// Replaces every occurrence of needle (any letter case) by replacement.
+std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view needle,
+                                 std::string_view replacement);
+// Removes the characters of `chars` from both ends.
+std::string Trim(std::string_view text, std::string_view chars = " ");

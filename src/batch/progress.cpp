@@ -1,0 +1,4 @@
+#include "batch/progress.h"
+
+ProgressState g_progress;
+std::mutex ProgressLock;

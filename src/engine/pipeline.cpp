@@ -1,0 +1,107 @@
+#include "engine/pipeline.h"
+
+#include <algorithm>
+
+#include "app/job_state.h"
+#include "app/settings.h"
+#include "engine/bit_depth.h"
+#include "engine/bitmap.h"
+#include "engine/decoder.h"
+#include "engine/frame.h"
+#include "engine/geometry.h"
+#include "engine/naming.h"
+#include "engine/safe_save.h"
+#include "engine/tone.h"
+#include "engine/watermark.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr int kFileSettleMilliseconds = 30;
+constexpr int kHighestIndex = 6;
+
+Bitmap LoadDecoded(const std::string& input, const std::string& intermediate) {
+  if (FileSize(intermediate) > 0) return Bitmap(FreeImage_Load(FIF_TARGA, intermediate.c_str(), 0));
+  return Bitmap(FreeImage_Load(FIF_PCD, input.c_str(), 0));
+}
+
+void DeleteIfPresent(const std::string& path) {
+  if (PathExists(path)) DeleteFile(path);
+}
+
+// Tries falling resolution indices until the decoder leaves a file behind.
+void DecodeWithFallingIndex(const std::string& input, const std::string& intermediate) {
+  for (int index = kHighestIndex; !PathExists(intermediate) && index >= 0; --index) {
+    RunDecoder(input, index, intermediate);
+    SleepMilliseconds(kFileSettleMilliseconds);
+  }
+}
+
+Bitmap ApplySteps(Bitmap bitmap) {
+  bitmap = RotateStep(std::move(bitmap));
+  bitmap = ResizeStep(std::move(bitmap), int(WidthOf(bitmap)), int(HeightOf(bitmap)));
+  g_job.ResultWidth = int32_t(WidthOf(bitmap));
+  g_job.ResultHeight = int32_t(HeightOf(bitmap));
+  FlipStep(bitmap.get());
+  bitmap = ColorCorrectionStep(std::move(bitmap));
+  bitmap = GreyscaleStep(std::move(bitmap));
+  bitmap = ThresholdStep(std::move(bitmap));
+  bitmap = DitherStep(std::move(bitmap));
+  bitmap = FrameStep(std::move(bitmap), g_job.ResultWidth, g_job.ResultHeight);
+  bitmap = WatermarkStep(std::move(bitmap), g_job.ResultWidth, g_job.ResultHeight);
+  return BitDepthStep(std::move(bitmap));
+}
+
+// Never writes over the input itself, whatever the mask makes of the name.
+bool SaveOutput(const Bitmap& bitmap) {
+  if (IsSameFile(g_job.OutputPath, g_job.CurrentInput)) return false;
+  return SaveBitmapSafely(FREE_IMAGE_FORMAT(g_job.OutputFormatId), bitmap.get(), g_job.OutputPath,
+                          g_job.SaveFlags);
+}
+
+}  // namespace
+
+std::string IntermediatePath(const std::string& input) {
+  return g_settings.App.WorkFolder + NameWithoutExtension(input) + ".tga";
+}
+
+int ReloadIndex(unsigned width, unsigned height) {
+  const unsigned longer = std::max(width, height), shorter = std::min(width, height);
+  if (shorter == 0) return 0;
+  const float ratio = float(longer) / float(shorter);
+  if (!(ratio > 1.6f)) return 0;
+  switch (shorter) {
+    case 2048: return 5;
+    case 1024: return 4;
+    case 512: return 3;
+    default: return 0;
+  }
+}
+
+bool ConvertFile() {
+  const std::string input = g_job.CurrentInput;
+  const std::string intermediate = IntermediatePath(input);
+  DeleteIfPresent(intermediate);
+  DecodeWithFallingIndex(input, intermediate);
+
+  Bitmap bitmap = LoadDecoded(input, intermediate);
+  const unsigned width = WidthOf(bitmap), height = HeightOf(bitmap);
+  g_job.SourceBitDepth = int32_t(BitsPerPixel(bitmap));
+  if (width == 0 || height == 0) return false;
+
+  if (const int reload = ReloadIndex(width, height)) {
+    bitmap.reset();
+    DeleteIfPresent(intermediate);
+    SleepMilliseconds(kFileSettleMilliseconds);
+    RunDecoder(input, reload, intermediate);
+    bitmap = LoadDecoded(input, intermediate);
+  }
+
+  bitmap = ApplySteps(std::move(bitmap));
+  g_job.OutputPath = BuildOutputPath();
+  const bool saved = SaveOutput(bitmap);
+  bitmap.reset();
+  DeleteIfPresent(intermediate);
+  return saved;
+}

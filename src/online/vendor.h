@@ -1,0 +1,10 @@
+#pragma once
+// The vendor's addresses. The web address is one constant; the environment
+// variable TARNWICK_VENDOR_URL replaces it (tests, packagers).
+#include <string>
+
+// Without a trailing "/", for example "http://www.tarnwick.example".
+std::string VendorUrl();
+// The product page, VendorUrl() + "/velmora/".
+std::string ProductPageUrl();
+std::string SupportMailAddress();
