@@ -53,7 +53,8 @@ int ChooseBitDepth(const std::string& format, int sourceBitDepth) {
 Bitmap BitDepthStep(Bitmap bitmap) {
   // The depth of the image as loaded decides, not that of the current bitmap,
   // which the tone steps may have lowered.
-  if (g_job.AutoBitDepth) g_job.OutputBitDepth = ChooseBitDepth(g_job.OutputFormat, g_job.SourceBitDepth);
+  if (g_job.AutoBitDepth)
+    g_job.OutputBitDepth = ChooseBitDepth(g_job.OutputFormat, g_job.SourceBitDepth);
   if (!bitmap) return bitmap;
   if (BitsPerPixel(bitmap) == static_cast<unsigned>(g_job.OutputBitDepth)) return bitmap;
   return ToDepth(std::move(bitmap), g_job.OutputBitDepth, g_job.OutputFormat);

@@ -73,8 +73,10 @@ Bitmap ResizeStep(Bitmap bitmap, int currentWidth, int currentHeight) {
   const TransformSettings& transform = g_settings.Transform;
   if (!bitmap || !transform.DoImageResize) return bitmap;
 
-  const int targetWidth = ResolveSize(transform.ImageWidth, transform.ImageWidthUnit, currentWidth);
-  const int targetHeight = ResolveSize(transform.ImageHeight, transform.ImageHeightUnit, currentHeight);
+  const int targetWidth =
+      ResolveSize(transform.ImageWidth, transform.ImageWidthUnit, currentWidth);
+  const int targetHeight =
+      ResolveSize(transform.ImageHeight, transform.ImageHeightUnit, currentHeight);
   if (targetWidth <= 0 || targetHeight <= 0) return bitmap;
   if (targetWidth == currentWidth && targetHeight == currentHeight) return bitmap;
   const bool smallerBothWays = currentWidth < targetWidth && currentHeight < targetHeight;

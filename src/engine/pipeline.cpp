@@ -1,6 +1,8 @@
 #include "engine/pipeline.h"
 
 #include <algorithm>
+#include <fstream>
+#include <string_view>
 
 #include "app/job_state.h"
 #include "app/settings.h"
@@ -21,8 +23,25 @@ namespace {
 constexpr int kFileSettleMilliseconds = 30;
 constexpr int kHighestIndex = 6;
 
+// FreeImage's PhotoCD reader checks nothing: given any file it returns a
+// picture of whatever bytes lie where the base image would be. So it is
+// only handed files that carry the image pack signature and are long enough
+// to hold the 768 x 512 base image.
+bool LooksLikePhotoCd(const std::string& path) {
+  constexpr long kSignatureOffset = 2048;
+  constexpr std::string_view kSignature = "PCD_IPI";
+  constexpr int64_t kBaseImageEnd = 0x30000 + 768 * 512 * 3 / 2;
+  if (FileSize(path) < kBaseImageEnd) return false;
+  std::ifstream file(path, std::ios::binary);
+  char signature[kSignature.size()] = {};
+  file.seekg(kSignatureOffset);
+  file.read(signature, sizeof signature);
+  return file && std::string_view(signature, sizeof signature) == kSignature;
+}
+
 Bitmap LoadDecoded(const std::string& input, const std::string& intermediate) {
   if (FileSize(intermediate) > 0) return Bitmap(FreeImage_Load(FIF_TARGA, intermediate.c_str(), 0));
+  if (!LooksLikePhotoCd(input)) return nullptr;
   return Bitmap(FreeImage_Load(FIF_PCD, input.c_str(), 0));
 }
 
