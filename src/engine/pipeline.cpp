@@ -59,7 +59,8 @@ void DecodeWithFallingIndex(const std::string& input, const std::string& interme
 
 Bitmap ApplySteps(Bitmap bitmap) {
   bitmap = RotateStep(std::move(bitmap));
-  bitmap = ResizeStep(std::move(bitmap), int(WidthOf(bitmap)), int(HeightOf(bitmap)));
+  const int rotatedWidth = int(WidthOf(bitmap)), rotatedHeight = int(HeightOf(bitmap));
+  bitmap = ResizeStep(std::move(bitmap), rotatedWidth, rotatedHeight);
   g_job.ResultWidth = int32_t(WidthOf(bitmap));
   g_job.ResultHeight = int32_t(HeightOf(bitmap));
   FlipStep(bitmap.get());

@@ -1,5 +1,5 @@
 #pragma once
-// The built-in English text list (Part 6.1): an ordered sequence of
+// The built-in English text list: an ordered sequence of
 // (key, text) pairs. A pair whose key is "_GROUP_" opens a group named by its
 // text; the pair whose key is "_END_" ends the list; every other pair is an
 // entry of the group opened last. Texts are UTF-8; line breaks are CR LF.

@@ -1,5 +1,5 @@
 #pragma once
-// The placeholder filler of Part 4.1: fills "%s1%" to "%s4%" of a text.
+// The placeholder filler: fills "%s1%" to "%s4%" of a text.
 #include <string>
 #include <string_view>
 

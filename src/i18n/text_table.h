@@ -1,5 +1,5 @@
 #pragma once
-// The program's string table (Part 6.1), built from the built-in English
+// The program's string table, built from the built-in English
 // texts, addressed by a group name and a key.
 #include <string>
 #include <string_view>

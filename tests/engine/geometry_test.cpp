@@ -5,43 +5,13 @@
 #include <cstring>
 
 #include "app/settings.h"
+#include "support/images.h"
 
 namespace {
 
 constexpr uint32_t kGreen = 0x00FF00;
 constexpr uint32_t kRed = 0xFF0000;
 constexpr uint32_t kBlack = 0x000000;
-
-// 24-bit bitmap of one colour, given as 0xRRGGBB.
-Bitmap SolidBitmap(unsigned width, unsigned height, uint32_t rgb) {
-  Bitmap bitmap(FreeImage_Allocate(width, height, 24));
-  BYTE* firstRow = FreeImage_GetScanLine(bitmap.get(), 0);
-  for (unsigned x = 0; x < width; ++x) {
-    firstRow[x * 3 + FI_RGBA_RED] = static_cast<BYTE>(rgb >> 16);
-    firstRow[x * 3 + FI_RGBA_GREEN] = static_cast<BYTE>(rgb >> 8);
-    firstRow[x * 3 + FI_RGBA_BLUE] = static_cast<BYTE>(rgb);
-  }
-  for (unsigned y = 1; y < height; ++y)
-    std::memcpy(FreeImage_GetScanLine(bitmap.get(), y), firstRow, width * 3);
-  return bitmap;
-}
-
-// 0xRRGGBB of a pixel of a 24- or 32-bit bitmap.
-uint32_t RgbAt(const Bitmap& bitmap, unsigned x, unsigned y) {
-  RGBQUAD quad{};
-  FreeImage_GetPixelColor(bitmap.get(), x, y, &quad);
-  return (uint32_t{quad.rgbRed} << 16) | (uint32_t{quad.rgbGreen} << 8) | quad.rgbBlue;
-}
-
-bool SamePixels(const Bitmap& a, const Bitmap& b) {
-  if (WidthOf(a) != WidthOf(b) || HeightOf(a) != HeightOf(b) || BitsPerPixel(a) != BitsPerPixel(b))
-    return false;
-  const unsigned rowBytes = FreeImage_GetLine(a.get());
-  for (unsigned y = 0; y < HeightOf(a); ++y)
-    if (std::memcmp(FreeImage_GetScanLine(a.get(), y), FreeImage_GetScanLine(b.get(), y), rowBytes))
-      return false;
-  return true;
-}
 
 class GeometryTest : public ::testing::Test {
  protected:
@@ -109,6 +79,18 @@ TEST_F(GeometryTest, AdvancedRotationKeepsTheCanvas) {
   ASSERT_TRUE(rotated);
   EXPECT_EQ(WidthOf(rotated), 768u);
   EXPECT_EQ(HeightOf(rotated), 512u);
+}
+
+TEST_F(GeometryTest, AdvancedRotationTurnsAboutTheCentre) {
+  Bitmap source = SolidBitmap(40, 20, kRed);
+  RGBQUAD green{0, 255, 0, 0};
+  for (unsigned y = 0; y < 20; ++y)
+    for (unsigned x = 20; x < 40; ++x) FreeImage_SetPixelColor(source.get(), x, y, &green);
+  SetRotation(180, 1);
+  Bitmap rotated = RotateStep(std::move(source));
+  ASSERT_TRUE(rotated);
+  EXPECT_EQ(RgbAt(rotated, 5, 10), kGreen);
+  EXPECT_EQ(RgbAt(rotated, 34, 10), kRed);
 }
 
 TEST_F(GeometryTest, LowDepthIsRotatedAsTwentyFourBits) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/settings.h"
+#include "support/images.h"
 
 namespace {
 
@@ -39,16 +40,6 @@ Bitmap WhiteOnReversedPalette() {
   for (unsigned y = 0; y < 4; ++y)
     std::memset(FreeImage_GetScanLine(bitmap.get(), y), 0, FreeImage_GetLine(bitmap.get()));
   return bitmap;
-}
-
-bool SamePixels(const Bitmap& a, const Bitmap& b) {
-  if (WidthOf(a) != WidthOf(b) || HeightOf(a) != HeightOf(b) || BitsPerPixel(a) != BitsPerPixel(b))
-    return false;
-  const unsigned rowBytes = FreeImage_GetLine(a.get());
-  for (unsigned y = 0; y < HeightOf(a); ++y)
-    if (std::memcmp(FreeImage_GetScanLine(a.get(), y), FreeImage_GetScanLine(b.get(), y), rowBytes))
-      return false;
-  return true;
 }
 
 BYTE IndexAt(const Bitmap& bitmap, unsigned x, unsigned y) {

@@ -18,7 +18,7 @@ class TextTableTest : public ::testing::Test {
   void SetUp() override { LoadLanguage(); }
 };
 
-// ---- Lookup behaviour (Part 6.1, "Edge cases worth testing") ----
+// ---- Lookup behaviour ----
 
 TEST_F(TextTableTest, SameKeyInTwoGroupsKeepsTwoTextsAndCaseDoesNotMatter) {
   EXPECT_EQ(GetText("preferences", "Check For Updates"), "Check for Updates:");

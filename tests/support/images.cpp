@@ -1,5 +1,7 @@
 #include "support/images.h"
 
+#include <cstring>
+
 Bitmap LoadImageFile(const std::string& path) {
   FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
   if (format == FIF_UNKNOWN) format = FreeImage_GetFIFFromFilename(path.c_str());
@@ -32,3 +34,32 @@ void WriteTwoToneTga(const std::string& path, unsigned width, unsigned height) {
 
 bool IsReddish(const RGBQUAD& pixel) { return pixel.rgbRed > 200 && pixel.rgbBlue < 60 && pixel.rgbGreen < 60; }
 bool IsBluish(const RGBQUAD& pixel) { return pixel.rgbBlue > 200 && pixel.rgbRed < 60 && pixel.rgbGreen < 60; }
+
+Bitmap SolidBitmap(unsigned width, unsigned height, uint32_t rgb) {
+  Bitmap bitmap(FreeImage_Allocate(width, height, 24));
+  BYTE* firstRow = FreeImage_GetScanLine(bitmap.get(), 0);
+  for (unsigned x = 0; x < width; ++x) {
+    firstRow[x * 3 + FI_RGBA_RED] = static_cast<BYTE>(rgb >> 16);
+    firstRow[x * 3 + FI_RGBA_GREEN] = static_cast<BYTE>(rgb >> 8);
+    firstRow[x * 3 + FI_RGBA_BLUE] = static_cast<BYTE>(rgb);
+  }
+  for (unsigned y = 1; y < height; ++y)
+    std::memcpy(FreeImage_GetScanLine(bitmap.get(), y), firstRow, width * 3);
+  return bitmap;
+}
+
+uint32_t RgbAt(const Bitmap& bitmap, unsigned x, unsigned y) {
+  RGBQUAD quad{};
+  FreeImage_GetPixelColor(bitmap.get(), x, y, &quad);
+  return (uint32_t{quad.rgbRed} << 16) | (uint32_t{quad.rgbGreen} << 8) | quad.rgbBlue;
+}
+
+bool SamePixels(const Bitmap& a, const Bitmap& b) {
+  if (WidthOf(a) != WidthOf(b) || HeightOf(a) != HeightOf(b) || BitsPerPixel(a) != BitsPerPixel(b))
+    return false;
+  const unsigned rowBytes = FreeImage_GetLine(a.get());
+  for (unsigned y = 0; y < HeightOf(a); ++y)
+    if (std::memcmp(FreeImage_GetScanLine(a.get(), y), FreeImage_GetScanLine(b.get(), y), rowBytes))
+      return false;
+  return true;
+}
