@@ -50,3 +50,25 @@ std::string Trim(std::string_view text, std::string_view chars) {
   return std::string(text.substr(first, last - first + 1));
 }
 
+
+int64_t ReadLeadingInteger(std::string_view text, bool radixPrefixes) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  unsigned base = 10;
+  if (radixPrefixes && i < text.size() && text[i] == '$') base = 16, ++i;
+  else if (radixPrefixes && i < text.size() && text[i] == '%') base = 2, ++i;
+  uint64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    unsigned digit;
+    if (c >= '0' && c <= '9') digit = unsigned(c - '0');
+    else if (c >= 'a' && c <= 'f') digit = unsigned(c - 'a' + 10);
+    else if (c >= 'A' && c <= 'F') digit = unsigned(c - 'A' + 10);
+    else break;
+    if (digit >= base) break;
+    value = value * base + digit;
+  }
+  return int64_t(negative ? 0 - value : value);
+}

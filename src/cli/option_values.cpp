@@ -20,27 +20,7 @@ std::string OptionValue(const ArgumentList& arguments, size_t i) {
   return argument;
 }
 
-int32_t ReadNumber(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  unsigned base = 10;
-  if (i < text.size() && text[i] == '$') base = 16, ++i;
-  else if (i < text.size() && text[i] == '%') base = 2, ++i;
-  uint32_t value = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    unsigned digit;
-    if (c >= '0' && c <= '9') digit = unsigned(c - '0');
-    else if (c >= 'a' && c <= 'f') digit = unsigned(c - 'a' + 10);
-    else if (c >= 'A' && c <= 'F') digit = unsigned(c - 'A' + 10);
-    else break;
-    if (digit >= base) break;
-    value = value * base + digit;  // wraps: the result is kept in 32 bits
-  }
-  return int32_t(negative ? 0u - value : value);
-}
+int32_t ReadNumber(std::string_view text) { return int32_t(uint32_t(ReadLeadingInteger(text, true))); }
 
 float ReadDecimal(std::string_view text) {
   std::string_view digits = text;

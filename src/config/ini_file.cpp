@@ -85,15 +85,7 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
   return std::nullopt;
 }
 
-int64_t ReadIniInteger(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  uint64_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + uint64_t(text[i] - '0');
-  return negative ? -int64_t(value) : int64_t(value);
-}
+int64_t ReadIniInteger(std::string_view text) { return ReadLeadingInteger(text, false); }
 
 float ReadIniReal(std::string_view text) {
   const std::string trimmed = Trim(text, kBlanks);

@@ -33,6 +33,12 @@ bool DeleteFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 bool CreateFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
 
+bool CreateFolderTree(const std::string& path) {
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  return !error && IsFolder(path);
+}
+
 bool IsSameFile(const std::string& a, const std::string& b) {
   struct stat first {}, second {};
   if (stat(a.c_str(), &first) != 0 || stat(b.c_str(), &second) != 0) return false;

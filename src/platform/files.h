@@ -11,6 +11,8 @@ bool IsFolder(const std::string& path);
 bool IsRegularFile(const std::string& path);
 bool DeleteFile(const std::string& path);
 bool CreateFolder(const std::string& path);
+// Creates the folder and any missing parents.
+bool CreateFolderTree(const std::string& path);
 // Whether two paths name the same file (same device and inode).
 bool IsSameFile(const std::string& a, const std::string& b);
 bool GetModificationTime(const std::string& path, struct timespec& time);

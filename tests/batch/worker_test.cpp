@@ -6,28 +6,18 @@
 #include "app/settings.h"
 #include "batch/input_set.h"
 #include "batch/progress.h"
-#include "engine/save_parameters.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "support/program_state.h"
-#include "support/sandbox.h"
+#include "support/conversion_test.h"
 
 namespace {
 
-class Worker : public ::testing::Test {
+class Worker : public ConversionTest {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    sandbox.InstallFakeDecoder();
-    CreateFolder(sandbox.Path("out"));
-    CreateFolder(sandbox.Path("work"));
-    g_settings.App.WorkFolder = sandbox.Path("work/");
-    input = sandbox.Path("photo.pcd");
-    WriteFile(input, "x");
+    ConversionTest::SetUp();
+    Plan("6=40x30");
     g_job.ConsoleInputGiven = true;
-    g_job.OutputFolder = sandbox.Path("out/");
-    g_job.OutputFormat = "jpg";
-    PrepareSaveParameters();
     ASSERT_TRUE(AddInputFile(input));
   }
   int32_t RunToEnd() {
@@ -39,10 +29,6 @@ class Worker : public ::testing::Test {
     return g_progress.ConvertedCount;
   }
 
-  Sandbox sandbox;
-  std::string input;
-  ScopedEnv pathEnv{"PATH", sandbox.Path("bin")};
-  ScopedEnv planEnv{"FAKE_CONVERT_PLAN", "6=40x30"};
 };
 
 TEST_F(Worker, AConvertedFileAdvancesTheNamingValues) {
@@ -60,7 +46,7 @@ TEST_F(Worker, AConvertedFileAdvancesTheNamingValues) {
 }
 
 TEST_F(Worker, AFailedFileLeavesTheNamingValues) {
-  ScopedEnv failing("FAKE_CONVERT_PLAN", "*=none");
+  Plan("*=none");
   g_job.RandomNumber = 77;
   g_job.Counter = 5;
   EXPECT_EQ(RunToEnd(), 0);

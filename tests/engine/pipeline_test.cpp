@@ -9,27 +9,16 @@
 #include "engine/save_parameters.h"
 #include "platform/files.h"
 #include "support/images.h"
-#include "support/program_state.h"
-#include "support/sandbox.h"
+#include "support/conversion_test.h"
 
 namespace {
 
-class Pipeline : public ::testing::Test {
+class Pipeline : public ConversionTest {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    sandbox.InstallFakeDecoder();
-    CreateFolder(sandbox.Path("out"));
-    CreateFolder(sandbox.Path("work"));
-    g_settings.App.WorkFolder = sandbox.Path("work/");
-    input = sandbox.Path("photo.pcd");
-    WriteFile(input, "not really a PhotoCD file");
-    g_job.CurrentInput = input;
-    g_job.OutputFolder = sandbox.Path("out/");
-    g_job.OutputFormat = "jpg";
-    PrepareSaveParameters();
+    ConversionTest::SetUp();
+    logEnv.emplace("FAKE_CONVERT_LOG", log);
   }
-  void Plan(const std::string& plan) { planEnv.emplace("FAKE_CONVERT_PLAN", plan); }
   std::vector<int> DecoderIndices() const {
     std::vector<int> indices;
     for (const auto& call : ReadDecoderLog(log)) {
@@ -45,12 +34,8 @@ class Pipeline : public ::testing::Test {
     return names;
   }
 
-  Sandbox sandbox;
-  std::string input;
-  std::string log = sandbox.Path("decoder.log");
-  ScopedEnv pathEnv{"PATH", sandbox.Path("bin")};
-  ScopedEnv logEnv{"FAKE_CONVERT_LOG", log};
-  std::optional<ScopedEnv> planEnv;
+  const std::string log = sandbox.Path("decoder.log");
+  std::optional<ScopedEnv> logEnv;
 };
 
 TEST_F(Pipeline, FallingIndexStopsAtTheFirstDecodedFile) {
