@@ -45,9 +45,9 @@ bool ProgramOnPath(const std::string& program) {
   while (start <= folders.size()) {
     size_t colon = folders.find(':', start);
     if (colon == std::string::npos) colon = folders.size();
-    std::string folder = folders.substr(start, colon - start);
-    if (folder.empty()) folder = ".";
-    const std::string candidate = WithTrailingSlash(folder) + program;
+    std::string candidate = folders.substr(start, colon - start);
+    if (candidate.empty()) candidate = ".";
+    candidate.append("/").append(program);
     if (IsRegularFile(candidate) && access(candidate.c_str(), X_OK) == 0) return true;
     start = colon + 1;
   }
