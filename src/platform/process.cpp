@@ -46,7 +46,7 @@ bool ProgramOnPath(const std::string& program) {
     size_t colon = folders.find(':', start);
     if (colon == std::string::npos) colon = folders.size();
     std::string candidate = folders.substr(start, colon - start);
-    if (candidate.empty()) candidate = ".";
+    if (candidate.empty()) candidate.push_back('.');
     candidate.append("/").append(program);
     if (IsRegularFile(candidate) && access(candidate.c_str(), X_OK) == 0) return true;
     start = colon + 1;
