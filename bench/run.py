@@ -5,7 +5,8 @@
       ImageMagick converting the sample's base image straight to JPEG;
   (b) a 3072 x 2048 conversion whose decoder is the test suite's fake
       convert.exe copying a prepared TGA, against ImageMagick converting that
-      TGA to JPEG with the same quality and sampling.
+      TGA to JPEG with the same quality and sampling;
+  (c) the cost of a frame plus a text watermark on top of (b).
 
 Prints the median wall time of several runs and the peak memory (maximum
 resident set size) of each. Run by hand after a build: bench/run.py [runs]
@@ -70,10 +71,19 @@ def main():
                         FAKE_CONVERT_PLAN="*=copy:" + big)
         source = os.path.join(work, "big.pcd")
         open(source, "wb").write(b"x")
-        compare("(b) 3072 x 2048, decoder copies a prepared TGA",
-                [VELMORA, "-i", source, "-o", out, "-q"],
-                ["convert", big, "-quality", "95", "-sampling-factor", "1x1", os.path.join(out, "im2.jpg")],
-                fake_env, base)
+        plain = [VELMORA, "-i", source, "-o", out, "-q"]
+        rows = compare("(b) 3072 x 2048, decoder copies a prepared TGA", plain,
+                       ["convert", big, "-quality", "95", "-sampling-factor", "1x1", os.path.join(out, "im2.jpg")],
+                       fake_env, base)
+        decorated = plain + ["--fr-solid-left=20", "--fr-solid-right=20", "--fr-solid-top=20",
+                             "--fr-solid-bottom=20", "--fr-solid-top-color=FF0000",
+                             "--wm-text=%filename% %yyyy%%eol%Tarnwick", "--wm-text-antialiasing",
+                             "--wm-font-size=24"]
+        samples = [measure(decorated, fake_env) for _ in range(RUNS)]
+        seconds = statistics.median(s[0] for s in samples)
+        print("(c) (b) plus a frame and a text watermark")
+        print(f"  velmora      median {seconds * 1000:8.1f} ms   peak {max(s[1] for s in samples) / 1024:7.1f} MiB")
+        print(f"  cost of frame and watermark: {(seconds - rows[0][1]) * 1000:.1f} ms")
     finally:
         shutil.rmtree(work)
 

@@ -1,6 +1,7 @@
 #include "app/setting_table.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -177,8 +178,11 @@ const SettingDef kTable[] = {
 #undef FLAG
 #undef FIELD
 
-// Locale-independent: the windowed toolkit switches the C locale to the user's.
+// Locale-independent: the windowed toolkit switches the C locale to the
+// user's. The special values are spelled the way settings files read them.
 std::string FixedDecimals(float value, int decimals) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   return std::string(buffer, result.ptr);

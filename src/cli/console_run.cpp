@@ -14,6 +14,7 @@
 #include "batch/worker.h"
 #include "cli/command_line.h"
 #include "engine/save_parameters.h"
+#include "engine/watermark_font.h"
 #include "i18n/format_text.h"
 #include "i18n/text_table.h"
 #include "platform/console.h"
@@ -161,6 +162,7 @@ bool ConsoleRun::CheckWatermark(std::string& error) {
     Debug("Watermark offset (x/y): " + std::to_string(watermark.TextXOffset) + "/" +
           std::to_string(watermark.TextYOffset));
     DebugSettings("Watermark", {"Text Rotation", "Text Size"});
+    if (!CreateWatermarkFont()) return error = "Invalid watermark font", false;
   } else if (watermark.DoWatermark == 2) {
     DebugSettings("Watermark", {"Image", "Image Greyscale", "Image Opacity", "Image Boundary", "Image Position"});
     Debug("Watermark offset (x/y): " + std::to_string(watermark.ImageXOffset) + "/" +
@@ -223,7 +225,13 @@ int ConsoleRun::Convert() {
   return kExitConverted;
 }
 
+// The watermark font lives for the run and goes with it on every path.
+struct WatermarkFontRelease {
+  ~WatermarkFontRelease() { ReleaseWatermarkFont(); }
+};
+
 int ConsoleRun::Run() {
+  WatermarkFontRelease releaseFont;
   Status(GetText("General", "Preparing"));
   std::string error;
   if (!CheckInput(error) || !CheckOutputFolder(error) || !CheckFormats(error) || !CheckOutputOptions(error) ||

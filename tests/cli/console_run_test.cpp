@@ -162,6 +162,8 @@ TEST_F(ConsoleRun, EachCheckStopsWithItsMessage) {
       {{"-i", input, "--gamma=nan"}, "Error: Invalid gamma value"},
       {{"-i", input, "--wm-image=" + sandbox.Path("work/none.png")}, "Error: Invalid watermark image"},
       {{"-i", input, "--wm-image=" + sandbox.Path("work/empty.pcd")}, "Error: Invalid watermark image"},
+      {{"-i", input, "--wm-text=x", "--wm-font=Velmora Imaginary Face"}, "Error: Invalid watermark font"},
+      {{"-i", input, "--wm-text=x", "--wm-font-size=0"}, "Error: Invalid watermark font"},
       {{"-i"}, "Error: Incorrect number of parameters"},
       {{"-i", input, "--profile=" + sandbox.Path("none.ini")}, "Error: Invalid profile file"},
   };
@@ -173,6 +175,19 @@ TEST_F(ConsoleRun, EachCheckStopsWithItsMessage) {
     EXPECT_EQ(run.OutLines(), std::vector<std::string>{c.message}) << c.message;
   }
   EXPECT_FALSE(PathExists(sandbox.Path("decoder.log")));  // nothing was converted
+}
+
+TEST_F(ConsoleRun, FramesAndTextWatermarksReachTheJpeg) {
+  const ProgramRun run = Convert({"-q", "--fr-solid-left=20", "--fr-solid-left-color=0000FF", "--wm-text=%n%",
+                                  "--wm-font=Arial", "--wm-back-opacity=255", "--wm-text-position=middlecenter"});
+  ASSERT_EQ(run.status, 0) << run.out;
+  Bitmap result = LoadImageFile(sandbox.Path("out/photo.jpg"));
+  ASSERT_TRUE(result);
+  EXPECT_TRUE(IsBluish(PixelFromTop(result.get(), 5, 20)));
+  EXPECT_TRUE(IsReddish(PixelFromTop(result.get(), 150, 20)));
+  const RGBQUAD centre = PixelFromTop(result.get(), 150, 100);
+  EXPECT_LT(centre.rgbRed + centre.rgbGreen + centre.rgbBlue, 600);  // the black box or the white digits
+  EXPECT_FALSE(IsReddish(centre) || IsBluish(centre));
 }
 
 TEST_F(ConsoleRun, BoundaryValuesPassTheChecks) {
