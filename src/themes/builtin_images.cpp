@@ -1,5 +1,6 @@
 #include "themes/builtin_images.h"
 
+#include <string>
 #include <string_view>
 
 #include "themes/embedded_pictures.h"
@@ -21,16 +22,22 @@ bool PutPicture(const EmbeddedPicture& embedded, const Picture& picture) {
   return false;
 }
 
+bool EverySlotFilled() {
+  for (const ImageSet* set : {&ButtonImages, &MenuIcons, &ToolbarIcons})
+    for (const std::string& name : set->Table().names)
+      if (set->Find(name).IsEmpty()) return false;
+  return !BannerImage.IsEmpty();
+}
+
 }  // namespace
 
 bool LoadBuiltInImages() {
-  size_t placed = 0;
+  bool decoded = true;
   for (size_t i = 0; i < kEmbeddedPictureCount; ++i) {
     const EmbeddedPicture& embedded = kEmbeddedPictures[i];
     Picture picture;
     const std::string_view png(reinterpret_cast<const char*>(embedded.png), embedded.size);
-    if (DecodePng(png, picture) && PutPicture(embedded, picture)) ++placed;
+    if (!DecodePng(png, picture) || !PutPicture(embedded, picture)) decoded = false;
   }
-  const size_t expected = IconSlotTables.mainButtons.names.size() + IconSlotTables.menuImages.names.size() + 1;
-  return placed == expected;
+  return decoded && EverySlotFilled();
 }

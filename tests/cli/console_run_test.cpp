@@ -2,6 +2,7 @@
 // the fake decoder first on PATH.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/files.h"
@@ -131,6 +132,40 @@ TEST_F(ConsoleRun, DebugLinesOfEveryOptionalStep) {
       "[OK] Saving As: " + sandbox.Path("out/photo.jpg"),
   };
   EXPECT_EQ(run.OutLines(), expected);
+}
+
+TEST_F(ConsoleRun, DebugLinesOfATextWatermark) {
+  const ProgramRun run =
+      Convert({"-d", "-q", "--wm-text=%n% Studio", "--wm-font-style=bolditalic", "--wm-font-effect=strikethrought",
+               "--wm-text-alignment=center", "--wm-text-boundary=frame", "--wm-text-position=topcenter",
+               "--wm-text-y-offset=3", "--wm-text-rotation=45", "--wm-font-color=00FF00"});
+  ASSERT_EQ(run.status, 0) << run.out;
+  const std::vector<std::string> lines = run.OutLines();
+  const auto first = std::find(lines.begin(), lines.end(), "Watermark: TEXT");
+  ASSERT_NE(first, lines.end());
+  const std::vector<std::string> expected = {
+      "Watermark: TEXT",
+      "Watermark text: %n% Studio",
+      "Watermark font: Arial",
+      "Watermark font size: 14",
+      "Watermark font leading: 0",
+      "Watermark font color: 00FF00",
+      "Watermark font style: BOLDITALIC",
+      "Watermark font effect: STRIKETHROUGHT",
+      "Watermark text antialiasing: 0",
+      "Watermark text alignment: CENTER",
+      "Watermark text padding: 0",
+      "Watermark text opacity: 255",
+      "Watermark background color: 000000",
+      "Watermark background opacity: 1",
+      "Watermark boundary: FRAME",
+      "Watermark position: TOPCENTER",
+      "Watermark offset (x/y): 10/3",
+      "Watermark rotation: 45",
+      "Watermark size/mode: FIXED",
+      "Filename Mask: %filename%.%ext%",
+  };
+  EXPECT_EQ(std::vector<std::string>(first, first + long(expected.size())), expected);
 }
 
 TEST_F(ConsoleRun, EachCheckStopsWithItsMessage) {

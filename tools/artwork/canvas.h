@@ -1,0 +1,26 @@
+#pragma once
+// Owning cairo handles and PNG encoding for the artwork generator.
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+
+struct SurfaceReleaser {
+  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+};
+struct ContextReleaser {
+  void operator()(cairo_t* context) const { cairo_destroy(context); }
+};
+using SurfaceHandle = std::unique_ptr<cairo_surface_t, SurfaceReleaser>;
+using ContextHandle = std::unique_ptr<cairo_t, ContextReleaser>;
+
+// A transparent picture and a context drawing on it.
+struct Canvas {
+  SurfaceHandle surface;
+  ContextHandle context;
+};
+
+// False when cairo cannot make the surface.
+bool NewCanvas(int width, int height, Canvas& canvas);
+// The surface as PNG file bytes; false when cairo cannot write it.
+bool EncodePng(cairo_surface_t* surface, std::string& png);
