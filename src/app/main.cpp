@@ -1,3 +1,4 @@
 #include "app/startup.h"
+#include "ui/main/windowed_app.h"
 
-int main(int argc, char** argv) { return RunProgram(ArgumentList(argv + 1, argv + argc)); }
+int main(int argc, char** argv) { return RunProgram(argc, argv, RunWindowedApplication); }

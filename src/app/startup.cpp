@@ -3,6 +3,7 @@
 #include <FreeImage.h>
 
 #include "app/product.h"
+#include "themes/icon_slots.h"
 #include "cli/command_line.h"
 #include "platform/console.h"
 #include "platform/instance_lock.h"
@@ -24,17 +25,14 @@ int RefusedStart(const ArgumentList& arguments) {
   return kExitInstanceRunning;
 }
 
-int RunWindowed() {
-  ConsoleWriteError("velmora: the windowed mode is not part of this build; see velmora --help");
-  return 0;
-}
-
 }  // namespace
 
-int RunProgram(const ArgumentList& arguments) {
+int RunProgram(int argc, char** argv, WindowedStart windowed) {
+  const ArgumentList arguments(argv + 1, argv + argc);
+  FillIconSlotTables();
   InstanceLock lock;
   if (!lock.Acquire(ProductTitle())) return RefusedStart(arguments);
   FreeImageLibrary freeImage;
   if (const std::optional<int> status = ParseCommandLine(arguments)) return *status;
-  return RunWindowed();
+  return windowed(argc, argv);
 }

@@ -1,7 +1,10 @@
 #pragma once
-// Start-up and shutdown shared by both modes.
+// Start-up shared by both modes.
 #include "cli/option_values.h"
 
-// Runs the program with its arguments (without the program name) and
-// returns the process exit status.
-int RunProgram(const ArgumentList& arguments);
+// The windowed application: started when the arguments select no console
+// action; returns the exit status.
+using WindowedStart = int (*)(int argc, char** argv);
+
+// Runs the program and returns the process exit status.
+int RunProgram(int argc, char** argv, WindowedStart windowed);

@@ -38,10 +38,16 @@ std::string RelativeSubfolder(const std::string& path, const std::string& base) 
   return rest + folder.substr(start);
 }
 
+bool AdmitInput(const std::string& path) {
+  g_inputSet.clear();
+  if (!QualifiesAsInput(path)) return false;
+  g_inputSet[path] = InputEntry{1, RelativeSubfolder(path, g_job.InputPath)};
+  return true;
+}
+
 bool AddInputFile(const std::string& path) {
   if (!QualifiesAsInput(path)) return false;
-  g_inputSet.clear();
-  g_inputSet[path] = InputEntry{1, RelativeSubfolder(path, g_job.InputPath)};
+  AdmitInput(path);
   if (!g_job.ConsoleInputGiven && g_inputAdmitted) g_inputAdmitted(path);
   return true;
 }

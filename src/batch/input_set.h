@@ -21,7 +21,9 @@ bool QualifiesAsInput(const std::string& path);
 // Folder part of path with every occurrence of base removed, when it holds
 // base; "" otherwise or when either is empty.
 std::string RelativeSubfolder(const std::string& path, const std::string& base);
-// Replaces the input set by path when it qualifies.
+// Empties the input set and admits path when it qualifies.
+bool AdmitInput(const std::string& path);
+// AdmitInput, then in a windowed run the main window's steps.
 bool AddInputFile(const std::string& path);
 // Called after a windowed admission (not in a console run) so the main
 // window can show the file and pick an output folder.

@@ -14,8 +14,8 @@ const std::vector<std::string> kCommandImageNames = {
 
 void FillTable(IconSlotTable& table, const std::vector<std::string>& names, int& nextSlot) {
   table.names = names;
-  table.slots.clear();
-  for (const std::string& name : names) table.slots[name] = nextSlot++;
+  table.slotOfName.clear();
+  for (const std::string& name : names) table.slotOfName[name] = nextSlot++;
 }
 
 }  // namespace
@@ -28,8 +28,8 @@ void FillIconSlotTables() {
 }
 
 int FindIconSlot(const IconSlotTable& table, const std::string& name) {
-  const auto found = table.slots.find(name);
-  return found == table.slots.end() ? -1 : found->second;
+  const auto found = table.slotOfName.find(name);
+  return found == table.slotOfName.end() ? -1 : found->second;
 }
 
 int IconSlotCount() {

@@ -7,8 +7,8 @@
 #include <vector>
 
 struct IconSlotTable {
-  std::vector<std::string> names;    // in table order
-  std::map<std::string, int> slots;  // name -> slot number
+  std::vector<std::string> names;         // in table order
+  std::map<std::string, int> slotOfName;  // name -> slot number ("slots" is a Qt macro)
 };
 
 struct IconSlotTableSet {

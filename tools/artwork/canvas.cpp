@@ -20,3 +20,10 @@ bool EncodePng(cairo_surface_t* surface, std::string& png) {
   cairo_surface_flush(surface);
   return cairo_surface_write_to_png_stream(surface, AppendBytes, &png) == CAIRO_STATUS_SUCCESS;
 }
+
+bool RenderPng(int width, int height, const std::function<void(cairo_t*)>& draw, std::string& png) {
+  Canvas canvas;
+  if (!NewCanvas(width, height, canvas)) return false;
+  draw(canvas.context.get());
+  return cairo_status(canvas.context.get()) == CAIRO_STATUS_SUCCESS && EncodePng(canvas.surface.get(), png);
+}

@@ -2,6 +2,7 @@
 // Owning cairo handles and PNG encoding for the artwork generator.
 #include <cairo.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,3 +25,5 @@ struct Canvas {
 bool NewCanvas(int width, int height, Canvas& canvas);
 // The surface as PNG file bytes; false when cairo cannot write it.
 bool EncodePng(cairo_surface_t* surface, std::string& png);
+// Draws a picture of the given size and encodes it.
+bool RenderPng(int width, int height, const std::function<void(cairo_t*)>& draw, std::string& png);

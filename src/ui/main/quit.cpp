@@ -1,0 +1,10 @@
+#include "ui/main/quit.h"
+
+#include <QCoreApplication>
+
+bool QuitFlag = false;
+
+void RequestQuit() {
+  QuitFlag = true;
+  QCoreApplication::quit();
+}

@@ -1,0 +1,71 @@
+#include "ui/main/windowed_app.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "app/data_folder.h"
+#include "app/product.h"
+#include "app/settings.h"
+#include "config/config_file.h"
+#include "i18n/text_table.h"
+#include "platform/files.h"
+#include "themes/builtin_images.h"
+#include "themes/theme_packages.h"
+#include "ui/main/main_window.h"
+#include "ui/main/quit.h"
+
+namespace {
+
+void PrimaryDesktopSize(int& width, int& height) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->geometry() : QRect();
+  width = area.width();
+  height = area.height();
+}
+
+// Maximised: the flag, the normal geometry kept; minimised: nothing.
+void RecordWindowGeometry(const MainWindow& window) {
+  if (window.isMinimized()) return;
+  if (window.isMaximized()) {
+    g_settings.Window.IsMaximized = 1;
+    return;
+  }
+  g_settings.Window.IsMaximized = 0;
+  g_settings.Window.Width = window.width();
+  g_settings.Window.Height = window.height();
+  g_settings.Window.X = window.frameGeometry().x();
+  g_settings.Window.Y = window.frameGeometry().y();
+}
+
+}  // namespace
+
+void StartWindowedSession() {
+  SetDesktopSizeProvider(PrimaryDesktopSize);
+  const std::string dataFolder = DataFolder(MakerFolderName(), kShortName);
+  g_settings.App.ConfigPath = dataFolder + "config.ini";
+  g_settings.App.WorkFolder = FolderPart(g_settings.App.ConfigPath);
+  LoadConfig();
+  LoadLanguage();
+  LoadBuiltInImages();
+  DiscoverThemes();
+  LoadThemeImages(true, true, true);
+  CreateMainWindow();
+  SetupMainWindow();
+  QuitFlag = false;
+}
+
+void EndWindowedSession() {
+  if (const MainWindow* window = TheMainWindow()) RecordWindowGeometry(*window);
+  if (!g_settings.Advanced.OutFoldersHistory) g_settings.File.RecentOutFolders.clear();
+  SaveConfig();
+  DestroyMainWindow();
+}
+
+int RunWindowedApplication(int argc, char** argv) {
+  QApplication application(argc, argv);
+  application.setQuitOnLastWindowClosed(false);
+  StartWindowedSession();
+  while (!QuitFlag) application.exec();
+  EndWindowedSession();
+  return 0;
+}
