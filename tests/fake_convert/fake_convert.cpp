@@ -8,11 +8,14 @@
 //                       reader knows), copy:<path>, none; "*=" sets the
 //                       action of every other index (default none)
 //   FAKE_CONVERT_STATUS exit status (default 0)
+//   FAKE_CONVERT_DELAY_MS how long each call takes before it acts
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -84,6 +87,8 @@ void Perform(const std::string& action, const std::string& output) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const int delay = std::atoi(Environment("FAKE_CONVERT_DELAY_MS").c_str()); delay > 0)
+    std::this_thread::sleep_for(std::chrono::milliseconds(delay));
   std::vector<std::string> arguments(argv + 1, argv + argc);
   if (const std::string log = Environment("FAKE_CONVERT_LOG"); !log.empty()) {
     std::ofstream out(log, std::ios::app);

@@ -98,9 +98,13 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.isEmpty() || !urls.front().isLocalFile()) return;
   event->acceptProposedAction();
+  AddDroppedFiles(*event->mimeData());
+}
+
+void AddDroppedFiles(const QMimeData& data) {
+  const QList<QUrl> urls = data.urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) return;
   AddInputFile(urls.front().toLocalFile().toStdString());
 }
 

@@ -50,6 +50,10 @@ class MainWindow : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 };
 
+// Dropped data: the first of the dropped files goes to AddInputFile; data
+// that are no file list do nothing.
+void AddDroppedFiles(const class QMimeData& data);
+
 // The window, once CreateMainWindow has built it.
 MainWindow* TheMainWindow();
 void CreateMainWindow();
