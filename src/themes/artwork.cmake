@@ -2,7 +2,9 @@
 # time by tools/artwork; nothing it makes is kept in the source tree.
 set(VELMORA_ARTWORK_DIR ${PROJECT_SOURCE_DIR}/tools/artwork)
 file(GLOB VELMORA_ARTWORK_SOURCES CONFIGURE_DEPENDS ${VELMORA_ARTWORK_DIR}/*.cpp)
-add_executable(velmora_artwork ${VELMORA_ARTWORK_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/themes/icon_slots.cpp)
+# The names come from the program's own slot tables.
+add_executable(velmora_artwork ${VELMORA_ARTWORK_SOURCES}
+  ${CMAKE_CURRENT_SOURCE_DIR}/themes/icon_slots.cpp ${CMAKE_CURRENT_SOURCE_DIR}/app/text_util.cpp)
 target_include_directories(velmora_artwork PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${VELMORA_ARTWORK_DIR})
 target_link_libraries(velmora_artwork PRIVATE PkgConfig::DRAWING PkgConfig::ARCHIVE)
 

@@ -317,9 +317,10 @@ TEST(CommandLineRun, VersionAndHelp) {
   ProgramRun run = sandbox.Run({"-V"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "2.9\n");
-  run = sandbox.Run({"-q", "-v"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "");  // not first: ignored, and no -i means the windowed start
+  run = sandbox.Run({"-q", "-v"});  // not first: ignored, and no -i means the windowed start
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "velmora: no display for the window; for a console conversion use -i (see velmora --help)\n");
+  EXPECT_EQ(run.status, 1);
   run = sandbox.Run({"--HELP=1"});
   EXPECT_EQ(run.status, 0);
   const std::vector<std::string> help = run.OutLines();

@@ -2,6 +2,7 @@
 #include <pango/pangocairo.h>
 
 #include <memory>
+#include <numbers>
 
 #include "artwork.h"
 #include "motifs.h"
@@ -42,7 +43,7 @@ void PaintBand(cairo_t* cr) {
   cairo_set_line_width(cr, 1.5);
   for (double r = 14; r < 80; r += 11) {
     cairo_new_path(cr);
-    cairo_arc(cr, kBannerWidth - 30, kBannerHeight / 2.0, r, 0, 2 * 3.14159265358979323846);
+    cairo_arc(cr, kBannerWidth - 30, kBannerHeight / 2.0, r, 0, 2 * std::numbers::pi);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.07);
     cairo_stroke(cr);
   }

@@ -2,6 +2,7 @@
 // units so that the 16-pixel icons come out sharp.
 #include <cmath>
 #include <map>
+#include <numbers>
 
 #include "artwork.h"
 #include "motifs.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr double kGrid = 16;
-constexpr double kPi = 3.14159265358979323846;
 
 void Sparkle(Sketch& s, double cx, double cy, double r) { Star(s, s.Colors().yellow, cx, cy, r, 4, 0.38); }
 
@@ -116,11 +116,17 @@ void DrawSelectAll(Sketch& s) {
   cairo_set_dash(cr, nullptr, 0, 0);
 }
 
+// A PhotoCD disc with a "go" badge: what the Convert button shows, in 16 pixels.
 void DrawConvert(Sketch& s) {
-  // The Convert button's picture, drawn for 16 pixels.
-  Disc(s, 5.2, 5.2, 4.8);
-  Photo(s, 6.5, 7.5, 9, 7.5);
-  CurvedArrow(s, s.Colors().orange, 8.8, 7.8, 6, -kPi * 0.62, -kPi * 0.1, 1.9);
+  Disc(s, 6.5, 6.5, 6);
+  Badge(s, s.Colors().orange, 11.5, 11.5, 4);
+  Glyph(s, 1.5, [](cairo_t* cr) {
+    cairo_move_to(cr, 9.4, 11.5);
+    cairo_line_to(cr, 13.4, 11.5);
+    cairo_move_to(cr, 11.6, 9.6);
+    cairo_line_to(cr, 13.5, 11.5);
+    cairo_line_to(cr, 11.6, 13.4);
+  });
 }
 
 void DrawError(Sketch& s) {
@@ -155,7 +161,7 @@ void DrawCustomConverter(Sketch& s) {
 void DrawHelp(Sketch& s) {
   Badge(s, s.Colors().blue, 8, 8, 7);
   Glyph(s, 2, [](cairo_t* cr) {
-    cairo_arc(cr, 8, 6.2, 2.3, -kPi * 0.95, kPi * 0.35);
+    cairo_arc(cr, 8, 6.2, 2.3, -std::numbers::pi * 0.95, std::numbers::pi * 0.35);
     cairo_curve_to(cr, 8.9, 7.9, 8, 8.2, 8, 9.7);
   });
   s.Fill(s.Colors().glyph, Circle(8, 12.2, 1.2));
@@ -203,7 +209,7 @@ void DrawWeb(Sketch& s) {
     cairo_translate(cr, 8, 8);
     cairo_scale(cr, 3, 7);
     cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
     cairo_restore(cr);
     cairo_move_to(cr, 8, 1);
     cairo_line_to(cr, 8, 15);
@@ -215,8 +221,8 @@ void DrawWeb(Sketch& s) {
 
 void DrawUpdates(Sketch& s) {
   const Ink green = s.Colors().green;
-  CurvedArrow(s, green, 8, 8, 5.4, kPi * 0.92, kPi * 1.78, 2.4);
-  CurvedArrow(s, green, 8, 8, 5.4, -kPi * 0.08, kPi * 0.78, 2.4);
+  CurvedArrow(s, green, 8, 8, 5.4, std::numbers::pi * 0.92, std::numbers::pi * 1.78, 2.4);
+  CurvedArrow(s, green, 8, 8, 5.4, -std::numbers::pi * 0.08, std::numbers::pi * 0.78, 2.4);
 }
 
 using Drawing = void (*)(Sketch&);

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
-
-namespace {
-constexpr double kPi = 3.14159265358979323846;
-}  // namespace
 
 PathBuilder Polygon(std::initializer_list<Spot> corners) {
   return [points = std::vector<Spot>(corners)](cairo_t* cr) {
@@ -19,10 +16,10 @@ PathBuilder Polygon(std::initializer_list<Spot> corners) {
 PathBuilder RoundedBox(double x, double y, double w, double h, double radius) {
   return [=](cairo_t* cr) {
     cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - radius, y + radius, radius, -kPi / 2, 0);
-    cairo_arc(cr, x + w - radius, y + h - radius, radius, 0, kPi / 2);
-    cairo_arc(cr, x + radius, y + h - radius, radius, kPi / 2, kPi);
-    cairo_arc(cr, x + radius, y + radius, radius, kPi, 3 * kPi / 2);
+    cairo_arc(cr, x + w - radius, y + radius, radius, -std::numbers::pi / 2, 0);
+    cairo_arc(cr, x + w - radius, y + h - radius, radius, 0, std::numbers::pi / 2);
+    cairo_arc(cr, x + radius, y + h - radius, radius, std::numbers::pi / 2, std::numbers::pi);
+    cairo_arc(cr, x + radius, y + radius, radius, std::numbers::pi, 3 * std::numbers::pi / 2);
     cairo_close_path(cr);
   };
 }
@@ -30,22 +27,7 @@ PathBuilder RoundedBox(double x, double y, double w, double h, double radius) {
 PathBuilder Circle(double cx, double cy, double r) {
   return [=](cairo_t* cr) {
     cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    cairo_close_path(cr);
-  };
-}
-
-PathBuilder CurvedArrowPath(double cx, double cy, double r, double a0, double a1, double width) {
-  return [=](cairo_t* cr) {
-    const double head = width * 1.1;         // half the head's width
-    const double reach = head * 1.5 / r;     // the head's length, as an angle
-    const double neck = a1 - reach;
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r + width / 2, a0, neck);
-    cairo_line_to(cr, cx + (r + head) * std::cos(neck), cy + (r + head) * std::sin(neck));
-    cairo_line_to(cr, cx + r * std::cos(a1), cy + r * std::sin(a1));
-    cairo_line_to(cr, cx + (r - head) * std::cos(neck), cy + (r - head) * std::sin(neck));
-    cairo_arc_negative(cr, cx, cy, r - width / 2, neck, a0);
+    cairo_arc(cr, cx, cy, r, 0, 2 * std::numbers::pi);
     cairo_close_path(cr);
   };
 }
@@ -94,6 +76,27 @@ void Arrow(Sketch& s, Ink ink, double x0, double y0, double x1, double y1, doubl
                         at(bx, by, head / 2), at(bx, by, shaft / 2), at(x0, y0, shaft / 2)}));
 }
 
+namespace {
+
+// An arc band of the given width from angle a0 to a1 (radians, clockwise on
+// screen), ending in an arrow head.
+PathBuilder CurvedArrowPath(double cx, double cy, double r, double a0, double a1, double width) {
+  return [=](cairo_t* cr) {
+    const double head = width * 1.1;         // half the head's width
+    const double reach = head * 1.5 / r;     // the head's length, as an angle
+    const double neck = a1 - reach;
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, cy, r + width / 2, a0, neck);
+    cairo_line_to(cr, cx + (r + head) * std::cos(neck), cy + (r + head) * std::sin(neck));
+    cairo_line_to(cr, cx + r * std::cos(a1), cy + r * std::sin(a1));
+    cairo_line_to(cr, cx + (r - head) * std::cos(neck), cy + (r - head) * std::sin(neck));
+    cairo_arc_negative(cr, cx, cy, r - width / 2, neck, a0);
+    cairo_close_path(cr);
+  };
+}
+
+}  // namespace
+
 void CurvedArrow(Sketch& s, Ink ink, double cx, double cy, double r, double a0, double a1, double width) {
   s.Shape(ink, CurvedArrowPath(cx, cy, r, a0, a1, width));
 }
@@ -109,7 +112,7 @@ void Disc(Sketch& s, double cx, double cy, double r) {
   // The rainbow shimmer of a disc's surface, as faint coloured sectors.
   const Ink sheen[] = {c.blue, c.green, c.yellow, c.red};
   for (int i = 0; i < 4; ++i) {
-    const double from = -kPi / 2 + i * kPi / 2 + 0.35, to = from + kPi / 3.2;
+    const double from = -std::numbers::pi / 2 + i * std::numbers::pi / 2 + 0.35, to = from + std::numbers::pi / 3.2;
     s.Fill(WithAlpha(sheen[i], 0.38), [=](cairo_t* cr) {
       cairo_new_sub_path(cr);
       cairo_arc(cr, cx, cy, r * 0.92, from, to);
@@ -139,7 +142,7 @@ void Photo(Sketch& s, double x, double y, double w, double h) {
 void Star(Sketch& s, Ink ink, double cx, double cy, double r, int points, double inner) {
   s.Shape(ink, [=](cairo_t* cr) {
     for (int i = 0; i < 2 * points; ++i) {
-      const double angle = -kPi / 2 + i * kPi / points;
+      const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / points;
       const double radius = i % 2 ? r * inner : r;
       (i == 0 ? cairo_move_to : cairo_line_to)(cr, cx + radius * std::cos(angle), cy + radius * std::sin(angle));
     }
@@ -149,7 +152,7 @@ void Star(Sketch& s, Ink ink, double cx, double cy, double r, int points, double
 
 void Gear(Sketch& s, Ink ink, double cx, double cy, double r, int teeth) {
   s.Shape(ink, [=](cairo_t* cr) {
-    const double root = r * 0.74, step = 2 * kPi / teeth;
+    const double root = r * 0.74, step = 2 * std::numbers::pi / teeth;
     for (int i = 0; i < teeth; ++i) {
       const double a = i * step;
       const double corners[4][2] = {{a - step * 0.28, root}, {a - step * 0.16, r}, {a + step * 0.16, r},

@@ -12,9 +12,6 @@ struct Spot {
 PathBuilder Polygon(std::initializer_list<Spot> corners);
 PathBuilder RoundedBox(double x, double y, double w, double h, double radius);
 PathBuilder Circle(double cx, double cy, double r);
-// An arc band of the given width from angle a0 to a1 (radians, clockwise on
-// screen), ending in an arrow head.
-PathBuilder CurvedArrowPath(double cx, double cy, double r, double a0, double a1, double width);
 
 // A sheet of paper with its top-right corner folded; `lines` adds text rows.
 void Page(Sketch& s, double x, double y, double w, double h, bool lines);
@@ -23,6 +20,8 @@ void FolderBack(Sketch& s, double x, double y, double w, double h);
 void FolderFront(Sketch& s, double x, double y, double w, double h);
 // A straight arrow from (x0, y0) to its tip at (x1, y1).
 void Arrow(Sketch& s, Ink ink, double x0, double y0, double x1, double y1, double shaft, double head);
+// A band along a circle from angle a0 to a1 (radians, clockwise on screen),
+// ending in an arrow head.
 void CurvedArrow(Sketch& s, Ink ink, double cx, double cy, double r, double a0, double a1, double width);
 // A PhotoCD disc.
 void Disc(Sketch& s, double cx, double cy, double r);

@@ -1,5 +1,6 @@
 #include "picture_sets.h"
 
+#include "app/text_util.h"
 #include "artwork.h"
 #include "canvas.h"
 #include "themes/icon_slots.h"
@@ -11,12 +12,6 @@ constexpr int kToolbarSizes[] = {16, 24, 32, 48, 64};
 constexpr int kSmallIconSize = 16;
 constexpr const char* kConvertButtonEntry = "convert_button.png";
 constexpr const char* kLineEnd = "\r\n";
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return text;
-}
 
 bool RenderIcon(const std::string& name, const Style& style, int pixels, std::string& png) {
   bool known = false;
@@ -36,9 +31,9 @@ std::string HandDrawnConfig() {
   std::string config = std::string("[Theme]") + kLineEnd + "Name=Hand Drawn" + kLineEnd + kLineEnd;
   config += std::string("[Buttons]") + kLineEnd;
   for (const std::string& name : IconSlotTables.mainButtons.names)
-    config += name + "=" + (name == "Convert" ? kConvertButtonEntry : Lower(name)) + kLineEnd;
+    config += name + "=" + (name == "Convert" ? kConvertButtonEntry : AsciiLower(name)) + kLineEnd;
   config += std::string(kLineEnd) + "[Icons]" + kLineEnd;
-  for (const std::string& name : IconSlotTables.menuImages.names) config += name + "=" + Lower(name) + kLineEnd;
+  for (const std::string& name : IconSlotTables.menuImages.names) config += name + "=" + AsciiLower(name) + kLineEnd;
   return config;
 }
 
@@ -69,7 +64,7 @@ bool MakeHandDrawnPackage(std::vector<PackageFile>& files) {
   // name, so the icons cover them.
   for (const std::string& name : IconSlotTables.menuImages.names) {
     for (int size : kToolbarSizes) {
-      PackageFile& file = files.emplace_back(PackageFile{Lower(name) + "_" + std::to_string(size) + ".png", ""});
+      PackageFile& file = files.emplace_back(PackageFile{AsciiLower(name) + "_" + std::to_string(size) + ".png", ""});
       if (!RenderIcon(name, style, size, file.data)) return false;
     }
   }

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdlib>
+
 #include "app/data_folder.h"
 #include "app/product.h"
 #include "app/settings.h"
 #include "config/config_file.h"
 #include "i18n/text_table.h"
+#include "platform/console.h"
 #include "platform/files.h"
 #include "themes/builtin_images.h"
 #include "themes/theme_packages.h"
@@ -61,7 +64,21 @@ void EndWindowedSession() {
   DestroyMainWindow();
 }
 
+namespace {
+// Qt ends the process with an abort when it finds no display; a user at a
+// text terminal deserves a sentence instead.
+bool DisplayAvailable() {
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* value = std::getenv(name); value && *value) return true;
+  return false;
+}
+}  // namespace
+
 int RunWindowedApplication(int argc, char** argv) {
+  if (!DisplayAvailable()) {
+    ConsoleWriteError("velmora: no display for the window; for a console conversion use -i (see velmora --help)");
+    return 1;
+  }
   QApplication application(argc, argv);
   application.setQuitOnLastWindowClosed(false);
   StartWindowedSession();
