@@ -72,3 +72,29 @@ int64_t ReadLeadingInteger(std::string_view text, bool radixPrefixes) {
   }
   return int64_t(negative ? 0 - value : value);
 }
+
+std::string Latin1ToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (unsigned char c : bytes) {
+    if (c < 0x80) {
+      text += char(c);
+    } else {
+      text += char(0xC0 | (c >> 6));
+      text += char(0x80 | (c & 0x3F));
+    }
+  }
+  return text;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size();) {
+    const unsigned char c = bytes[i];
+    const size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > bytes.size()) return false;
+    for (size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 0x2) return false;
+    i += length;
+  }
+  return true;
+}

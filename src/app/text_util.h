@@ -18,5 +18,8 @@ std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view needle,
 // "%" and binary digits, up to the first other character. No digits give 0;
 // the value wraps modulo 2^64.
 int64_t ReadLeadingInteger(std::string_view text, bool radixPrefixes);
+// Each byte of ISO 8859-1 text is the character of the same code.
+std::string Latin1ToUtf8(std::string_view bytes);
+bool IsValidUtf8(std::string_view bytes);
 // Removes the characters of `chars` from both ends.
 std::string Trim(std::string_view text, std::string_view chars = " ");

@@ -47,7 +47,7 @@ void StartConversion() {
   g_job.CurrentInput = Trim(window->InputFileField->text().toStdString(), " \t");
   AdmitInput(g_job.CurrentInput);
   g_job.OutputFolder = Trim(window->OutputFolderCombo->currentText().toStdString(), " \t");
-  g_job.OutputFormat = SelectedOutputFormatKey(window->OutputFormatCombo);
+  g_job.OutputFormat = SelectedFormatKey(window->OutputFormatCombo, ProductFormats().output);
   SetStatusText(GetText("General", "Preparing"));
 
   bool stopsStatus = true;

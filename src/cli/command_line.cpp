@@ -10,6 +10,8 @@
 #include "i18n/text_table.h"
 #include "platform/console.h"
 #include "app/product.h"
+#include "themes/builtin_images.h"
+#include "themes/theme_packages.h"
 
 namespace {
 
@@ -89,7 +91,20 @@ std::optional<CommandAction> FirstArgumentAction(const ArgumentList& arguments) 
   const std::string first = OptionName(arguments, 0);
   if (first == "-V" || first == "--VERSION") return CommandAction::Version;
   if (first == "-H" || first == "-?" || first == "--HELP") return CommandAction::Help;
+  if (first == "-U") return CommandAction::UninstallFeedback;
+  if (first == "-T") return CommandAction::ScreenshotMode;
   return std::nullopt;
+}
+
+// The screenshot shows the main window with the theme's pictures; the
+// marker keeps the scheduled update check away.
+int StartScreenshotMode(const ArgumentList& arguments, const AuxiliaryRuns& auxiliary) {
+  if (!auxiliary.screenshotMode) return kExitConverted;
+  LoadBuiltInImages();
+  DiscoverThemes();
+  LoadThemeImages(true, true, true);
+  g_job.RunMarker = "T";
+  return auxiliary.screenshotMode(OptionValue(arguments, 1));
 }
 
 }  // namespace
@@ -117,11 +132,14 @@ CommandLine ParseArguments(const ArgumentList& arguments) {
   return line;
 }
 
-std::optional<int> ParseCommandLine(const ArgumentList& arguments) {
+std::optional<int> ParseCommandLine(const ArgumentList& arguments, const AuxiliaryRuns& auxiliary) {
   if (arguments.empty()) return std::nullopt;
   PrepareConsolePath();
   const CommandLine line = ParseArguments(arguments);
   if (line.action == CommandAction::Windowed) return std::nullopt;
+  if (line.action == CommandAction::UninstallFeedback)
+    return auxiliary.uninstallFeedback ? auxiliary.uninstallFeedback() : kExitConverted;
+  if (line.action == CommandAction::ScreenshotMode) return StartScreenshotMode(arguments, auxiliary);
 
   ConsoleSetTitle(ProductTitle());
   int status = kExitConverted;
@@ -146,6 +164,8 @@ std::optional<int> ParseCommandLine(const ArgumentList& arguments) {
       }
       break;
     case CommandAction::Windowed:
+    case CommandAction::UninstallFeedback:
+    case CommandAction::ScreenshotMode:
       break;
   }
   ConsoleClose();

@@ -1,12 +1,14 @@
 #pragma once
 // What a start with arguments does: help, version, an argument error, a
-// console conversion, or nothing (the windowed application starts).
+// console conversion, one of the two auxiliary windowed runs, or nothing
+// (the windowed application starts).
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "cli/option_values.h"
 
-enum class CommandAction { Windowed, Version, Help, ArgumentError, ConsoleRun };
+enum class CommandAction { Windowed, Version, Help, ArgumentError, ConsoleRun, UninstallFeedback, ScreenshotMode };
 
 struct CommandLine {
   CommandAction action = CommandAction::Windowed;
@@ -26,6 +28,14 @@ inline constexpr int kExitInstanceRunning = 3;
 void PrepareConsolePath();
 // Reads the options into g_settings and g_job (after PrepareConsolePath).
 CommandLine ParseArguments(const ArgumentList& arguments);
+// The runs of "-U" and "-T" (with its destination folder) show windows; the
+// windowed side hands them in, so this side never needs the toolkit. Each
+// returns the exit status; a missing one does nothing.
+struct AuxiliaryRuns {
+  std::function<int()> uninstallFeedback;
+  std::function<int(const std::string& folder)> screenshotMode;
+};
+
 // Runs what the arguments select and returns the exit status, or nothing
 // when the windowed application is to start.
-std::optional<int> ParseCommandLine(const ArgumentList& arguments);
+std::optional<int> ParseCommandLine(const ArgumentList& arguments, const AuxiliaryRuns& auxiliary = {});

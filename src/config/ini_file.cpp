@@ -14,21 +14,6 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t";
 
-// Each byte of an ISO 8859-1 file is one character of the same code.
-std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (unsigned char c : bytes) {
-    if (c < 0x80) {
-      text += char(c);
-    } else {
-      text += char(0xC0 | (c >> 6));
-      text += char(0x80 | (c & 0x3F));
-    }
-  }
-  return text;
-}
-
 }  // namespace
 
 bool IniFile::Load(const std::string& path) {

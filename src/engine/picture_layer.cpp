@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/bitmap.h"
+#include "engine/bitmap_loading.h"
 #include "engine/overlay.h"
 
 namespace {
@@ -15,7 +16,7 @@ bool IsWatermarkFormat(FREE_IMAGE_FORMAT format) {
 Bitmap LoadPicture(const std::string& path) {
   const FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
   if (!IsWatermarkFormat(format)) return nullptr;
-  Bitmap picture(FreeImage_Load(format, path.c_str(), 0));
+  Bitmap picture = LoadBitmapFile(format, path);
   if (!picture || FreeImage_GetImageType(picture.get()) != FIT_BITMAP) return nullptr;
   return Bitmap(FreeImage_ConvertTo32Bits(picture.get()));
 }

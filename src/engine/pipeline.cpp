@@ -7,6 +7,7 @@
 #include "app/job_state.h"
 #include "app/settings.h"
 #include "engine/bit_depth.h"
+#include "engine/bitmap_loading.h"
 #include "engine/bitmap.h"
 #include "engine/decoder.h"
 #include "engine/frame.h"
@@ -39,11 +40,15 @@ bool LooksLikePhotoCd(const std::string& path) {
   return file && std::string_view(signature, sizeof signature) == kSignature;
 }
 
+}  // namespace
+
 Bitmap LoadDecoded(const std::string& input, const std::string& intermediate) {
-  if (FileSize(intermediate) > 0) return Bitmap(FreeImage_Load(FIF_TARGA, intermediate.c_str(), 0));
+  if (FileSize(intermediate) > 0) return LoadBitmapFile(FIF_TARGA, intermediate);
   if (!LooksLikePhotoCd(input)) return nullptr;
   return Bitmap(FreeImage_Load(FIF_PCD, input.c_str(), 0));
 }
+
+namespace {
 
 void DeleteIfPresent(const std::string& path) {
   if (PathExists(path)) DeleteFile(path);

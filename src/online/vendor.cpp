@@ -6,7 +6,7 @@
 
 namespace {
 // Under the reserved .example domain, so nothing ever reaches a stranger.
-constexpr const char* kVendorUrl = "http://www.tarnwick.example";
+constexpr const char* kVendorUrl = "https://www.tarnwick.example";
 constexpr const char* kSupportMail = "support@tarnwick.example";
 }  // namespace
 

@@ -36,8 +36,10 @@ std::string UserConfigFolder() {
 }
 
 std::string RuntimeFolder() {
+  // A runtime folder that is set but gone (a stale login session) must not
+  // make the lock look taken.
   const std::string runtime = Environment("XDG_RUNTIME_DIR");
-  return runtime.empty() ? "/tmp" : runtime;
+  return runtime.empty() || !IsFolder(runtime) ? "/tmp" : runtime;
 }
 
 std::string ProgramDataFolder() {

@@ -8,7 +8,7 @@ std::string ProgramFileName();
 std::string ProgramFolder();
 // $XDG_CONFIG_HOME, or $HOME/.config; "" when neither is known.
 std::string UserConfigFolder();
-// $XDG_RUNTIME_DIR, or /tmp.
+// $XDG_RUNTIME_DIR, or /tmp when it is unset or not a folder.
 std::string RuntimeFolder();
 // Folder holding the themes and the manual: beside the program when a "gfx"
 // folder is there (build tree), otherwise <prefix>/share/velmora/.

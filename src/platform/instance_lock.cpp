@@ -7,17 +7,17 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 
-bool InstanceLock::Acquire(const std::string& name) {
+InstanceLock::Result InstanceLock::Acquire(const std::string& name) {
   Release();
   const std::string path = WithTrailingSlash(RuntimeFolder()) + name + ".lock";
   const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
+  if (fd < 0) return Unavailable;
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     close(fd);
-    return false;
+    return HeldElsewhere;
   }
   fd_ = fd;
-  return true;
+  return Acquired;
 }
 
 void InstanceLock::Release() {

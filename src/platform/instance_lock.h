@@ -11,8 +11,10 @@ class InstanceLock {
   InstanceLock& operator=(const InstanceLock&) = delete;
   ~InstanceLock() { Release(); }
 
-  // False when another process holds the lock or it cannot be created.
-  bool Acquire(const std::string& name);
+  enum Result { Acquired, HeldElsewhere, Unavailable };
+  // HeldElsewhere when another process holds the lock; Unavailable when the
+  // lock file cannot be created.
+  Result Acquire(const std::string& name);
   void Release();
   bool Held() const { return fd_ >= 0; }
 

@@ -8,7 +8,7 @@
 
 struct IconSlotTable {
   std::vector<std::string> names;         // in table order
-  std::map<std::string, int> slotOfName;  // name -> slot number ("slots" is a Qt macro)
+  std::map<std::string, int> slotOfName;  // name -> slot number
 };
 
 struct IconSlotTableSet {

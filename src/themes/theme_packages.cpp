@@ -111,7 +111,9 @@ std::string ReadThemeName(const std::string& id) {
   std::string start;
   if (!ReadZipEntryStart(path, kConfigEntry, kThemeNameBytes, start)) return id;
   start.resize(std::min(start.find('\0'), start.size()));
-  return ReadConfigValue(start, "Theme", "Name");
+  // theme.cfg is 8-bit text: UTF-8 when it is valid as such, else ISO 8859-1.
+  const std::string name = ReadConfigValue(start, "Theme", "Name");
+  return IsValidUtf8(name) ? name : Latin1ToUtf8(name);
 }
 
 bool LoadThemeImages(bool buttons, bool menuIcons, bool toolbarIcons) {

@@ -23,34 +23,26 @@ ArchiveReader OpenZip(const std::string& path) {
   return reader;
 }
 
-// Reads the current entry's data, at most maxBytes of it. `complete` tells
-// whether the entry ended within that bound.
-bool ReadEntryData(archive* reader, size_t maxBytes, std::string& data, bool& complete) {
+enum class EntryRead { Whole, Cut, Failed };
+
+// Reads the current entry's data, at most maxBytes of it.
+EntryRead ReadEntryData(archive* reader, size_t maxBytes, std::string& data) {
   data.clear();
-  complete = false;
   char block[16 * 1024];
   for (;;) {
     const la_ssize_t got = archive_read_data(reader, block, sizeof block);
-    if (got < 0) return false;
-    if (got == 0) {
-      complete = true;
-      return true;
-    }
+    if (got < 0) return EntryRead::Failed;
+    if (got == 0) return EntryRead::Whole;
     const size_t room = maxBytes - data.size();
     if (size_t(got) > room) {
       data.append(block, room);
-      return true;
+      return EntryRead::Cut;
     }
     data.append(block, size_t(got));
   }
 }
 
-// Steps to the next entry; false at the end or on a damaged archive.
-bool NextEntry(archive* reader, archive_entry*& entry, bool& damaged) {
-  const int status = archive_read_next_header(reader, &entry);
-  damaged = status != ARCHIVE_OK && status != ARCHIVE_WARN && status != ARCHIVE_EOF;
-  return status == ARCHIVE_OK || status == ARCHIVE_WARN;
-}
+bool IsEntry(int headerStatus) { return headerStatus == ARCHIVE_OK || headerStatus == ARCHIVE_WARN; }
 
 }  // namespace
 
@@ -59,13 +51,12 @@ bool ListZipEntries(const std::string& path, std::map<std::string, int64_t>& siz
   ArchiveReader reader = OpenZip(path);
   if (!reader) return false;
   archive_entry* entry = nullptr;
-  bool damaged = false;
-  while (NextEntry(reader.get(), entry, damaged)) {
+  int status;
+  while (IsEntry(status = archive_read_next_header(reader.get(), &entry))) {
     const char* name = archive_entry_pathname(entry);
-    if (!name) continue;
-    sizes[name] = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : 0;
+    if (name) sizes[name] = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : 0;
   }
-  return !damaged;
+  return status == ARCHIVE_EOF;
 }
 
 bool ReadZipEntryStart(const std::string& path, const std::string& name, size_t maxBytes, std::string& data) {
@@ -73,12 +64,10 @@ bool ReadZipEntryStart(const std::string& path, const std::string& name, size_t 
   ArchiveReader reader = OpenZip(path);
   if (!reader) return false;
   archive_entry* entry = nullptr;
-  bool damaged = false;
-  while (NextEntry(reader.get(), entry, damaged)) {
+  while (IsEntry(archive_read_next_header(reader.get(), &entry))) {
     const char* entryName = archive_entry_pathname(entry);
     if (!entryName || name != entryName) continue;
-    bool complete = false;
-    if (!ReadEntryData(reader.get(), maxBytes, data, complete)) data.clear();
+    if (ReadEntryData(reader.get(), maxBytes, data) == EntryRead::Failed) data.clear();
     break;
   }
   return true;
@@ -89,13 +78,11 @@ bool ReadZipEntries(const std::string& path, const std::set<std::string>& names,
   ArchiveReader reader = OpenZip(path);
   if (!reader) return false;
   archive_entry* entry = nullptr;
-  bool damaged = false;
   std::string data;
-  while (NextEntry(reader.get(), entry, damaged)) {
+  while (IsEntry(archive_read_next_header(reader.get(), &entry))) {
     const char* entryName = archive_entry_pathname(entry);
     if (!entryName || !names.contains(entryName)) continue;
-    bool complete = false;
-    if (ReadEntryData(reader.get(), kMaxZipEntryBytes, data, complete) && complete) use(entryName, data);
+    if (ReadEntryData(reader.get(), kMaxZipEntryBytes, data) == EntryRead::Whole) use(entryName, data);
   }
   return true;
 }

@@ -1,27 +1,32 @@
 #include "ui/format_combo.h"
 
 #include "app/formats.h"
-#include "app/product.h"
-#include "app/settings.h"
+#include "app/text_util.h"
 #include "themes/image_sets.h"
 #include "ui/pictures.h"
 
-void FillOutputFormatCombo(QComboBox* combo) {
+namespace {
+std::string ItemText(const std::string& key, bool withDescriptions) {
+  const OutputFormatRecord* record = withDescriptions ? FindOutputFormat(key) : nullptr;
+  return record ? OutputFormatDisplayName(*record) : AsciiUpper(key);
+}
+}  // namespace
+
+void FillFormatCombo(QComboBox* combo, const std::vector<std::string>& keys, const std::string& selectedKey,
+                     bool withDescriptions) {
   combo->clear();
-  const auto& outputs = ProductFormats().output;
   int selected = 0;
-  for (size_t index = 0; index < outputs.size(); ++index) {
-    const OutputFormatRecord* record = FindOutputFormat(outputs[index]);
-    const QString name = QString::fromStdString(record ? OutputFormatDisplayName(*record) : outputs[index]);
-    combo->addItem(IconOf(MenuIcons.Find("New")), name, int(index));
-    if (outputs[index] == g_settings.Output.Format) selected = int(index);
+  for (size_t position = 0; position < keys.size(); ++position) {
+    if (keys[position].empty()) continue;
+    if (keys[position] == selectedKey) selected = combo->count();
+    combo->addItem(IconOf(MenuIcons.Find("New")), QString::fromStdString(ItemText(keys[position], withDescriptions)),
+                   int(position));
   }
-  combo->setCurrentIndex(selected);
+  combo->setCurrentIndex(combo->count() ? selected : -1);
 }
 
-std::string SelectedOutputFormatKey(const QComboBox* combo) {
+std::string SelectedFormatKey(const QComboBox* combo, const std::vector<std::string>& keys) {
   if (!combo || combo->currentIndex() < 0) return "";
-  const int index = combo->currentData().toInt();
-  const auto& outputs = ProductFormats().output;
-  return index >= 0 && size_t(index) < outputs.size() ? outputs[size_t(index)] : "";
+  const int position = combo->currentData().toInt();
+  return position >= 0 && size_t(position) < keys.size() ? keys[size_t(position)] : "";
 }

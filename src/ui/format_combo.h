@@ -1,9 +1,16 @@
 #pragma once
+// Combos that offer the product's formats: one item per non-empty key of a
+// format list, with the menu icon "New", carrying the key's position in the
+// list as its data.
 #include <QComboBox>
 
-// One item per output format of the product, in list order: "JPG (JPEG File
-// Format)" with the menu icon "New" and the format's index as its data; the
-// item of [Output] Format is selected (the first when none is).
-void FillOutputFormatCombo(QComboBox* combo);
-// The format key of the selected item; "" when none.
-std::string SelectedOutputFormatKey(const QComboBox* combo);
+#include <string>
+#include <vector>
+
+// Item texts are the keys in upper case, or with descriptions the output
+// registry's display names ("JPG (JPEG File Format)"). The item of
+// selectedKey is selected, else the first.
+void FillFormatCombo(QComboBox* combo, const std::vector<std::string>& keys, const std::string& selectedKey,
+                     bool withDescriptions);
+// The key at the position the selected item carries; "" when none.
+std::string SelectedFormatKey(const QComboBox* combo, const std::vector<std::string>& keys);

@@ -13,7 +13,7 @@ namespace {
 // runtime folder, and starts the program beside it.
 class SecondInstance : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(lock.Acquire(ProductTitle())); }
+  void SetUp() override { ASSERT_EQ(lock.Acquire(ProductTitle()), InstanceLock::Acquired); }
   Sandbox sandbox;
   ScopedEnv runtime{"XDG_RUNTIME_DIR", sandbox.Path("runtime")};
   InstanceLock lock;
@@ -44,11 +44,30 @@ TEST(InstanceLock, ReleasedLockCanBeTakenAgain) {
   Sandbox sandbox;
   ScopedEnv runtime{"XDG_RUNTIME_DIR", sandbox.Path("runtime")};
   InstanceLock first, second;
-  ASSERT_TRUE(first.Acquire("lock test"));
-  EXPECT_FALSE(second.Acquire("lock test"));
+  ASSERT_EQ(first.Acquire("lock test"), InstanceLock::Acquired);
+  EXPECT_EQ(second.Acquire("lock test"), InstanceLock::HeldElsewhere);
   first.Release();
-  EXPECT_TRUE(second.Acquire("lock test"));
+  EXPECT_EQ(second.Acquire("lock test"), InstanceLock::Acquired);
   EXPECT_TRUE(PathExists(sandbox.Path("runtime/lock test.lock")));
+}
+
+TEST(InstanceLock, AVanishedRuntimeFolderFallsBackToTmp) {
+  Sandbox sandbox;
+  sandbox.SetEnv("XDG_RUNTIME_DIR", sandbox.Path("gone"));
+  const ProgramRun run = sandbox.Run({"-v"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "2.9\n");
+}
+
+TEST(InstanceLock, AnUncreatableLockIsReportedAsSuch) {
+  Sandbox sandbox;
+  // A runtime folder the lock file cannot be made in: a file of the lock's
+  // name that is a folder.
+  CreateFolder(sandbox.Path("runtime/Tarnwick PCD to JPG 2.9.lock"));
+  const ProgramRun run = sandbox.Run({"-v"});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.err, "Error: the instance lock of Tarnwick PCD to JPG 2.9 cannot be created in " +
+                         sandbox.Path("runtime") + "\n");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 namespace {
 
 const std::vector<std::string> kBanner = {"Tarnwick PCD to JPG 2.9", "Copyright (c) Tarnwick Software",
-                                          "http://www.tarnwick.example/velmora/", " "};
+                                          "https://www.tarnwick.example/velmora/", " "};
 
 class ConsoleRun : public ::testing::Test {
  protected:

@@ -108,6 +108,19 @@ TEST_F(Pipeline, NothingReadableMeansNoOutput) {
   EXPECT_TRUE(FilesIn(sandbox.Path("out")).empty());
 }
 
+TEST_F(Pipeline, AHugeClaimedPictureIsRefusedBeforeItsPixelsAreAllocated) {
+  // A TGA header that claims 50 000 x 50 000 pixels (7.5 GB) over a few bytes.
+  std::string header(18, '\0');
+  header[2] = 2;
+  header[12] = char(50000 & 0xFF), header[13] = char(50000 >> 8);
+  header[14] = char(50000 & 0xFF), header[15] = char(50000 >> 8);
+  header[16] = 24, header[17] = 0x20;
+  WriteFile(sandbox.Path("huge.tga"), header + std::string(1000, '\0'));
+  Plan("6=copy:" + sandbox.Path("huge.tga"));
+  EXPECT_FALSE(ConvertFile());
+  EXPECT_TRUE(FilesIn(sandbox.Path("out")).empty());
+}
+
 TEST_F(Pipeline, AFailedSaveKeepsTheExistingFileAndLeavesNothingBehind) {
   Plan("6=64x32");
   WriteFile(Output(), "the user's earlier file");

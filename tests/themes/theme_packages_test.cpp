@@ -60,7 +60,7 @@ class ThemePackagesTest : public ::testing::Test {
     savedInterface_ = g_settings.Interface;
     FillIconSlotTables();
     ASSERT_TRUE(LoadBuiltInImages());
-    builtIn_ = TakeSnapshot();
+    builtIn = TakeSnapshot();
     ThemeList.clear();
     SetThemeFolder(folder);
     CreateFolder(folder);
@@ -84,7 +84,7 @@ class ThemePackagesTest : public ::testing::Test {
 
   Sandbox sandbox;
   const std::string folder = sandbox.Path("gfx/");
-  SlotSnapshot builtIn_;
+  SlotSnapshot builtIn;
 
  private:
   InterfaceSettings savedInterface_;
@@ -96,7 +96,7 @@ TEST_F(ThemePackagesTest, NoFolderMeansNoThemesAndBuiltInPictures) {
   EXPECT_TRUE(ThemeList.empty());
   EXPECT_FALSE(Apply("handdrawn"));
   EXPECT_EQ(g_settings.Interface.UiTheme, "handdrawn");
-  EXPECT_EQ(ChangedSince(builtIn_), Changes{});
+  EXPECT_EQ(ChangedSince(builtIn), Changes{});
 }
 
 TEST_F(ThemePackagesTest, DiscoveryNamesEveryZipFile) {
@@ -105,6 +105,8 @@ TEST_F(ThemePackagesTest, DiscoveryNamesEveryZipFile) {
   WritePackage("plain", {{"theme.cfg", CrLfLines({"[Icons]", "New=new"})}});
   WritePackage("nocfg", {{"new_16.png", MakePng(2, 2, kRed)}});
   WritePackage("late", {{"theme.cfg", CrLfLines({padding, "[Theme]", "Name=Late"})}});
+  WritePackage("latin", {{"theme.cfg", CrLfLines({"[Theme]", "Name=Caf\xE9"})}});
+  WritePackage("utf8", {{"theme.cfg", CrLfLines({"[Theme]", "Name=Caf\xC3\xA9"})}});
   WriteFile(folder + "broken.zip", "this is no archive");
   WriteFile(folder + "empty.zip", "");
   WriteFile(folder + "notes.txt", "not a package");
@@ -114,7 +116,8 @@ TEST_F(ThemePackagesTest, DiscoveryNamesEveryZipFile) {
   DiscoverThemes();
   const std::map<std::string, std::string> expected = {
       {"blue", "Blue Sky"}, {"broken", "broken"}, {"empty", "empty"},
-      {"late", ""},         {"nocfg", ""},        {"plain", ""}};
+      {"late", ""},         {"latin", "Caf\xC3\xA9"}, {"nocfg", ""},  {"plain", ""},
+      {"utf8", "Caf\xC3\xA9"}};
   EXPECT_EQ(ThemeList, expected);
 }
 
@@ -129,7 +132,7 @@ TEST_F(ThemePackagesTest, PackageReplacesOnlyThePicturesItHas) {
   EXPECT_EQ(ToolbarIcons.Find("New").width, 4);
   EXPECT_EQ(FirstPixel(ToolbarIcons.Find("New")), kGreen);
 
-  EXPECT_EQ(ChangedSince(builtIn_), (Changes{"button Convert", "menu New", "toolbar New"}));
+  EXPECT_EQ(ChangedSince(builtIn), (Changes{"button Convert", "menu New", "toolbar New"}));
 }
 
 TEST_F(ThemePackagesTest, SetsAreLoadedOnlyWhenAsked) {
@@ -139,7 +142,7 @@ TEST_F(ThemePackagesTest, SetsAreLoadedOnlyWhenAsked) {
   g_settings.Interface.UiTheme = "p";
   g_settings.Interface.UiSize = 3;
   EXPECT_TRUE(LoadThemeImages(false, false, true));
-  EXPECT_EQ(ChangedSince(builtIn_), Changes{"toolbar New"});
+  EXPECT_EQ(ChangedSince(builtIn), Changes{"toolbar New"});
   EXPECT_EQ(FirstPixel(ToolbarIcons.Find("New")), kBlue);
 }
 
@@ -148,8 +151,8 @@ TEST_F(ThemePackagesTest, SwitchingKeepsPicturesTheNewPackageLacks) {
                          {"new_16.png", MakePng(2, 2, kRed)},
                          {"add_16.png", MakePng(2, 2, kRed)}});
   WritePackage("second", {{"theme.cfg", IconsConfig({"Add=add"})}, {"add_16.png", MakePng(2, 2, kBlue)}});
-  Apply("first");
-  Apply("second");
+  ASSERT_TRUE(Apply("first"));
+  ASSERT_TRUE(Apply("second"));
   EXPECT_EQ(FirstPixel(MenuIcons.Find("New")), kRed);
   EXPECT_EQ(FirstPixel(MenuIcons.Find("Add")), kBlue);
 }
@@ -220,7 +223,7 @@ TEST_F(ThemePackagesTest, DamagedPackagesLeaveEverySlotAsItWas) {
     else WriteFile(path, c.file);
     LoadBuiltInImages();
     Apply("bad");
-    EXPECT_EQ(ChangedSince(builtIn_), Changes{}) << c.what;
+    EXPECT_EQ(ChangedSince(builtIn), Changes{}) << c.what;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "artwork.h"
+#include "canvas.h"
 #include "motifs.h"
 
 namespace {
@@ -21,19 +22,16 @@ struct LayoutReleaser {
 struct FontReleaser {
   void operator()(PangoFontDescription* font) const { pango_font_description_free(font); }
 };
-struct PatternReleaser {
-  void operator()(cairo_pattern_t* pattern) const { cairo_pattern_destroy(pattern); }
-};
 
 void PaintBand(cairo_t* cr) {
-  std::unique_ptr<cairo_pattern_t, PatternReleaser> band(cairo_pattern_create_linear(0, 0, kBannerWidth, 0));
+  const PatternHandle band(cairo_pattern_create_linear(0, 0, kBannerWidth, 0));
   cairo_pattern_add_color_stop_rgb(band.get(), 0, 0.09, 0.25, 0.47);
   cairo_pattern_add_color_stop_rgb(band.get(), 0.6, 0.15, 0.45, 0.72);
   cairo_pattern_add_color_stop_rgb(band.get(), 1, 0.22, 0.62, 0.76);
   cairo_set_source(cr, band.get());
   cairo_paint(cr);
   // A glassy light over the upper half.
-  std::unique_ptr<cairo_pattern_t, PatternReleaser> gloss(cairo_pattern_create_linear(0, 0, 0, kBannerHeight));
+  const PatternHandle gloss(cairo_pattern_create_linear(0, 0, 0, kBannerHeight));
   cairo_pattern_add_color_stop_rgba(gloss.get(), 0, 1, 1, 1, 0.22);
   cairo_pattern_add_color_stop_rgba(gloss.get(), 0.5, 1, 1, 1, 0.04);
   cairo_pattern_add_color_stop_rgba(gloss.get(), 1, 1, 1, 1, 0);

@@ -12,8 +12,16 @@ struct SurfaceReleaser {
 struct ContextReleaser {
   void operator()(cairo_t* context) const { cairo_destroy(context); }
 };
+struct PatternReleaser {
+  void operator()(cairo_pattern_t* pattern) const { cairo_pattern_destroy(pattern); }
+};
+struct PathReleaser {
+  void operator()(cairo_path_t* path) const { cairo_path_destroy(path); }
+};
 using SurfaceHandle = std::unique_ptr<cairo_surface_t, SurfaceReleaser>;
 using ContextHandle = std::unique_ptr<cairo_t, ContextReleaser>;
+using PatternHandle = std::unique_ptr<cairo_pattern_t, PatternReleaser>;
+using PathHandle = std::unique_ptr<cairo_path_t, PathReleaser>;
 
 // A transparent picture and a context drawing on it.
 struct Canvas {

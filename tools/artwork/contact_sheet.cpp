@@ -33,13 +33,15 @@ constexpr int kGap = 8;
 
 int StripHeight(const Strip& strip) {
   int height = 0;
-  for (const std::string* png : strip.pngs) height = std::max(height, cairo_image_surface_get_height(Decode(*png).get()));
+  for (const std::string* png : strip.pngs)
+    height = std::max(height, cairo_image_surface_get_height(Decode(*png).get()));
   return height * strip.zoom;
 }
 
 int StripWidth(const Strip& strip) {
   int width = 0;
-  for (const std::string* png : strip.pngs) width += cairo_image_surface_get_width(Decode(*png).get()) * strip.zoom + kGap;
+  for (const std::string* png : strip.pngs)
+    width += cairo_image_surface_get_width(Decode(*png).get()) * strip.zoom + kGap;
   return width;
 }
 

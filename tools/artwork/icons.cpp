@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kGrid = 16;
 
-void Sparkle(Sketch& s, double cx, double cy, double r) { Star(s, s.Colors().yellow, cx, cy, r, 4, 0.38); }
-
 // A plus on a green badge.
 void AddBadge(Sketch& s, double cx, double cy, double r) {
   Badge(s, s.Colors().green, cx, cy, r);
@@ -27,7 +25,7 @@ void AddBadge(Sketch& s, double cx, double cy, double r) {
 
 void DrawNew(Sketch& s) {
   Page(s, 3.5, 1.5, 10, 13, false);
-  Sparkle(s, 4.5, 4.5, 4);
+  Star(s, s.Colors().yellow, 4.5, 4.5, 4, 4, 0.38);  // the sparkle of something new
 }
 
 void DrawAdd(Sketch& s) {
@@ -108,7 +106,8 @@ void DrawDelete(Sketch& s) {
 void DrawSelectAll(Sketch& s) {
   const Palette& c = s.Colors();
   for (double y : {3.5, 8.5})
-    for (double x : {3.5, 8.5}) s.Shape(Lighter(c.blue, 0.35), Polygon({{x, y}, {x + 4, y}, {x + 4, y + 4}, {x, y + 4}}));
+    for (double x : {3.5, 8.5})
+      s.Shape(Lighter(c.blue, 0.35), Polygon({{x, y}, {x + 4, y}, {x + 4, y + 4}, {x, y + 4}}));
   cairo_t* cr = s.Context();
   const double dash[] = {1.6, 1.2};
   cairo_set_dash(cr, dash, 2, 0);
@@ -157,7 +156,8 @@ void DrawCustomConverter(Sketch& s) {
   });
 }
 
-// A sign drawn with the pen on a blue badge: "?" or "i".
+// Help and About are signs on a blue badge, drawn as strokes rather than
+// text so that they need no font.
 void DrawHelp(Sketch& s) {
   Badge(s, s.Colors().blue, 8, 8, 7);
   Glyph(s, 2, [](cairo_t* cr) {

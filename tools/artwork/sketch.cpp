@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "canvas.h"
+
 namespace {
 
 Ink Mix(Ink from, Ink to, double amount) {
@@ -103,15 +105,14 @@ void Sketch::SetFill(Ink fill) {
     cairo_set_source_rgba(cr_, fill.r, fill.g, fill.b, fill.a);
     return;
   }
-  // A soft top light; the pattern is released once the context holds it.
+  // A soft top light; the context keeps its own reference to the pattern.
   double x1, y1, x2, y2;
   cairo_fill_extents(cr_, &x1, &y1, &x2, &y2);
-  cairo_pattern_t* gradient = cairo_pattern_create_linear(0, y1, 0, y2);
+  const PatternHandle gradient(cairo_pattern_create_linear(0, y1, 0, y2));
   const Ink top = Lighter(fill, 0.35);
-  cairo_pattern_add_color_stop_rgba(gradient, 0, top.r, top.g, top.b, top.a);
-  cairo_pattern_add_color_stop_rgba(gradient, 1, fill.r, fill.g, fill.b, fill.a);
-  cairo_set_source(cr_, gradient);
-  cairo_pattern_destroy(gradient);
+  cairo_pattern_add_color_stop_rgba(gradient.get(), 0, top.r, top.g, top.b, top.a);
+  cairo_pattern_add_color_stop_rgba(gradient.get(), 1, fill.r, fill.g, fill.b, fill.a);
+  cairo_set_source(cr_, gradient.get());
 }
 
 void Sketch::Trace(const PathBuilder& path, int pass) {
@@ -124,7 +125,7 @@ void Sketch::Trace(const PathBuilder& path, int pass) {
 // the position, so lines that meet still meet, and on the pass, so a fill
 // never lies exactly under its outline.
 void Sketch::Shake(int pass) {
-  cairo_path_t* flat = cairo_copy_path_flat(cr_);
+  const PathHandle flat(cairo_copy_path_flat(cr_));
   if (!flat) return;
   const double unit = designUnits_ / 16.0;
   const double amplitude = 0.4 * unit;
@@ -177,5 +178,4 @@ void Sketch::Shake(int pass) {
     }
   }
   emit();
-  cairo_path_destroy(flat);
 }

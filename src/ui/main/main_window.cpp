@@ -24,6 +24,7 @@
 #include "ui/main/command_dispatch.h"
 #include "ui/main/commands.h"
 #include "ui/main/quit.h"
+#include "ui/online/update_check_boxes.h"
 #include "ui/format_combo.h"
 #include "ui/pictures.h"
 
@@ -151,7 +152,7 @@ void CreateMainWindow() {
   QObject::connect(window->OutputFolderCombo, &QComboBox::activated,
                    [window] { g_job.OutputFolder = window->OutputFolderCombo->currentText().toStdString(); });
   QObject::connect(window->OutputFormatCombo, &QComboBox::activated, [window] {
-    const std::string format = SelectedOutputFormatKey(window->OutputFormatCombo);
+    const std::string format = SelectedFormatKey(window->OutputFormatCombo, ProductFormats().output);
     if (!format.empty()) g_settings.Output.Format = format;
   });
   QObject::connect(window->ConvertButton, &QToolButton::clicked, [] { RaiseCommand(kCommandConvert); });
@@ -275,10 +276,11 @@ void SetupMainWindow() {
   if (!window) return;
   if (g_settings.Window.IsMaximized) window->setWindowState(Qt::WindowMaximized);
   if (g_settings.File.RecentOutFolders.empty()) window->OutputFolderCombo->insertItem(0, QString());
-  FillOutputFormatCombo(window->OutputFormatCombo);
+  FillFormatCombo(window->OutputFormatCombo, ProductFormats().output, g_settings.Output.Format, true);
   ResetMainWindow();
   window->show();
   PostResize();
+  ScheduledUpdateCheck();
 }
 
 void RefreshCommandImages() {

@@ -18,6 +18,7 @@
 #include "ui/main/input_filter.h"
 #include "ui/main/main_window.h"
 #include "ui/main/quit.h"
+#include "ui/preferences/preferences_dialog.h"
 #include "ui/support/ui_session.h"
 
 namespace {
@@ -293,6 +294,21 @@ class MainWindowTest : public QObject {
     QVERIFY(window->ConvertButton->icon().pixmap(64, 64).toImage() != builtInConvert);
     QVERIFY(MenuAction(window, "New\tCtrl+N")->icon().pixmap(16, 16).toImage() != builtInNew);
     QVERIFY(window->OutputFormatCombo->itemIcon(0).pixmap(16, 16).toImage() != builtInNew);
+  }
+
+  void outputFormatOptionsOpensPreferencesOnTheOutputPage() {
+    UiSession session;
+    session.Start();
+    const auto shownPage = [] { return ThePreferencesWindow()->PageTitle->text(); };
+    TheMainWindow()->FieldButtons[2]->actions().front()->trigger();  // command 8
+    QVERIFY(ThePreferencesWindow());
+    QCOMPARE(shownPage(), QString("Output"));
+    QVERIFY(!TheMainWindow()->isEnabled());
+    ClosePreferencesWindow();
+    QVERIFY(TheMainWindow()->isEnabled());
+    RaiseCommand(kCommandPreferences);
+    QCOMPARE(shownPage(), QString("General"));
+    ClosePreferencesWindow();
   }
 
   void theFormatComboStoresTheFormat() {
