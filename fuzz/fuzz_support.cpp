@@ -33,7 +33,7 @@ std::string FuzzFolder() {
 std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t size) {
   const std::string path = FuzzFolder() + name;
   if (FILE* file = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(data, 1, size, file);
+    if (size) std::fwrite(data, 1, size, file);
     std::fclose(file);
   }
   return path;

@@ -40,6 +40,9 @@ ProgramRun Sandbox::RunProgram(const std::string& program, const std::vector<std
       {"PATH", Path("bin") + (systemPath_ ? ":/usr/local/bin:/usr/bin:/bin" : "")},
       {"LANG", "C.UTF-8"},
   };
+  // The sanitizer build's settings reach the programs the tests start.
+  for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
+    if (const char* value = std::getenv(name)) env[name] = value;
   for (const auto& [name, value] : env_) env[name] = value;
   std::vector<std::string> envStrings;
   for (const auto& [name, value] : env) envStrings.push_back(name + "=" + value);
