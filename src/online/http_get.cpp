@@ -126,17 +126,6 @@ std::string ReceiveReply(int fd) {
   return std::string(buffer, strnlen(buffer, received));
 }
 
-// The part between the first and the second blank line, trimmed, cut to
-// three characters.
-std::string BodyPrefix(const std::string& reply) {
-  const size_t start = reply.find(kBlankLine);
-  if (start == std::string::npos) return "";
-  std::string body = reply.substr(start + std::strlen(kBlankLine));
-  const size_t end = body.find(kBlankLine);
-  if (end != std::string::npos) body.resize(end);
-  return Trim(body).substr(0, kBodyCharacters);
-}
-
 std::string RequestText(const UrlParts& parts, const std::string& userAgent) {
   return "GET /" + parts.path + " HTTP/1.0\r\n" + "Host: " + parts.host + "\r\n" + "Accept: */*\r\n" +
          "User-Agent: " + userAgent + "\r\n" + "Connection: close\r\n\r\n";
@@ -151,6 +140,15 @@ int PortNumber(std::string_view text) {
 }
 
 }  // namespace
+
+std::string ReplyBodyPrefix(const std::string& reply) {
+  const size_t start = reply.find(kBlankLine);
+  if (start == std::string::npos) return "";
+  std::string body = reply.substr(start + std::strlen(kBlankLine));
+  const size_t end = body.find(kBlankLine);
+  if (end != std::string::npos) body.resize(end);
+  return Trim(body).substr(0, kBodyCharacters);
+}
 
 UrlParts SplitUrl(const std::string& url) {
   UrlParts parts;
@@ -183,7 +181,7 @@ std::string HttpGetBody(const std::string& url, const std::string& userAgent) {
   if (!socket) return "";
   if (!SendAll(socket->Fd(), RequestText(parts, userAgent))) return "";
   if (!AwaitReply(socket->Fd())) return "";
-  return BodyPrefix(ReceiveReply(socket->Fd()));
+  return ReplyBodyPrefix(ReceiveReply(socket->Fd()));
 }
 
 void SetReplyWaitMilliseconds(int milliseconds) {

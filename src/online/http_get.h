@@ -18,6 +18,10 @@ UrlParts SplitUrl(const std::string& url);
 // reply wait). The status line and the headers are not examined.
 std::string HttpGetBody(const std::string& url, const std::string& userAgent);
 
+// The reply text up to its first NUL: the part after the first blank line
+// and before a second one, trimmed, its first three characters.
+std::string ReplyBodyPrefix(const std::string& reply);
+
 // How long HttpGetBody waits for the first data, 10 000 ms unless a test
 // shortens it; 0 restores the 10 000 ms.
 void SetReplyWaitMilliseconds(int milliseconds);

@@ -10,7 +10,7 @@
 namespace {
 
 const char* const kTargets[] = {"command_line", "decoded_image", "file_type",    "ini",
-                                "profile",      "svg_path",      "theme_config", "theme_package"};
+                                "profile",      "svg_path",      "theme_config", "theme_package", "http_reply"};
 
 std::vector<std::filesystem::path> InputsOf(const std::string& target) {
   std::vector<std::filesystem::path> inputs;
