@@ -43,7 +43,11 @@ bool LooksLikePhotoCd(const std::string& path) {
 }  // namespace
 
 Bitmap LoadDecoded(const std::string& input, const std::string& intermediate) {
-  if (FileSize(intermediate) > 0) return LoadBitmapFile(FIF_TARGA, intermediate);
+  if (FileSize(intermediate) > 0) {
+    // A decoder that crashed or wrote garbage leaves a file no reader
+    // takes; the PhotoCD reader may still read the input itself.
+    if (Bitmap decoded = LoadBitmapFile(FIF_TARGA, intermediate)) return decoded;
+  }
   if (!LooksLikePhotoCd(input)) return nullptr;
   return Bitmap(FreeImage_Load(FIF_PCD, input.c_str(), 0));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "app/job_state.h"
 #include "app/settings.h"
 #include "batch/input_set.h"
@@ -102,6 +104,36 @@ TEST_F(Worker, HoldAndResumeLetTheRunGoOnUnchanged) {
   ResumeWorker();
   run.Wait();
   EXPECT_EQ(g_progress.ConvertedCount, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Many short runs, stopped, held and resumed at random moments, the way a
+// user answers the progress dialog's question: every run ends, and its count
+// matches what it wrote.
+TEST_F(Worker, RepeatedStopsAndHoldsNeitherHangNorLoseACount) {
+  Plan("6=16x16");
+  std::mt19937 random(7);
+  for (int round = 0; round < 60; ++round) {
+    DeleteFile(sandbox.Path("out/photo.jpg"));
+    ASSERT_TRUE(AddInputFile(input));
+    WorkerRun run;
+    const int moment = int(random() % 4);
+    if (moment == 0) HoldWorker();
+    run.Start();
+    if (moment == 1) SleepMilliseconds(int(random() % 20));
+    if (moment != 3) {
+      HoldWorker();
+      if (random() % 2) RequestWorkerStop();
+      ResumeWorker();
+    }
+    run.Wait();
+    ASSERT_TRUE(run.Finished()) << round;
+    std::lock_guard lock(ProgressLock);
+    EXPECT_EQ(g_progress.ConvertedCount, PathExists(sandbox.Path("out/photo.jpg")) ? 1 : 0) << round;
+  }
 }
 
 }  // namespace

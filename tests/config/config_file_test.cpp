@@ -1,4 +1,5 @@
 #include "config/config_file.h"
+#include "config/ini_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -11,6 +12,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -420,3 +422,22 @@ TEST_F(ConfigFile, NoPathGivesTheWindowedDefaults) {
 }
 
 }  // namespace
+
+TEST(ConfigJunk, BinaryJunkReadsAsDefaultsAndSavesCleanly) {
+  Sandbox sandbox;
+  g_settings.App.ConfigPath = sandbox.Path("config.ini");
+  std::string junk;
+  std::mt19937 random(42);
+  for (int i = 0; i < 20000; ++i) junk += char(random() % 256);
+  junk += "\n[Output]\nJPG Quality = 77\n";
+  WriteFile(g_settings.App.ConfigPath, junk);
+  LoadConfig();
+  EXPECT_EQ(g_settings.Output.JpgQuality, 77);
+  EXPECT_EQ(g_settings.Watermark.Font, "Arial");
+  SaveConfig();
+  IniFile saved;
+  ASSERT_TRUE(saved.Load(g_settings.App.ConfigPath));
+  EXPECT_EQ(saved.Value("Output", "JPG Quality"), "77");
+  EXPECT_EQ(saved.Value("General", "CFG"), "19");
+  g_settings.App.ConfigPath.clear();
+}

@@ -9,7 +9,10 @@
 //                       action of every other index (default none)
 //   FAKE_CONVERT_STATUS exit status (default 0)
 //   FAKE_CONVERT_DELAY_MS how long each call takes before it acts
+//   FAKE_CONVERT_REMOVE a file each call deletes first (an input that vanishes)
+//   actions also: crash (writes half a TGA, then dies of a segmentation fault)
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -75,6 +78,9 @@ void Perform(const std::string& action, const std::string& output) {
     std::ofstream(output, std::ios::binary);
   } else if (action == "garbage") {
     std::ofstream(output, std::ios::binary) << "this is not an image at all";
+  } else if (action == "crash") {
+    std::ofstream(output, std::ios::binary) << std::string(9, '\0');
+    std::raise(SIGSEGV);
   } else if (action.rfind("copy:", 0) == 0) {
     std::ifstream in(action.substr(5), std::ios::binary);
     std::ofstream(output, std::ios::binary) << in.rdbuf();
@@ -89,6 +95,8 @@ void Perform(const std::string& action, const std::string& output) {
 int main(int argc, char** argv) {
   if (const int delay = std::atoi(Environment("FAKE_CONVERT_DELAY_MS").c_str()); delay > 0)
     std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+  if (const std::string vanishing = Environment("FAKE_CONVERT_REMOVE"); !vanishing.empty())
+    std::remove(vanishing.c_str());
   std::vector<std::string> arguments(argv + 1, argv + argc);
   if (const std::string log = Environment("FAKE_CONVERT_LOG"); !log.empty()) {
     std::ofstream out(log, std::ios::app);
