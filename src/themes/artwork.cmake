@@ -21,3 +21,25 @@ add_custom_command(
 add_custom_target(velmora_artwork_files DEPENDS ${VELMORA_EMBEDDED_PICTURES} ${VELMORA_HANDDRAWN_PACKAGE})
 target_sources(velmora_core PRIVATE ${VELMORA_EMBEDDED_PICTURES})
 add_dependencies(velmora_core velmora_artwork_files)
+
+# The program's icon for the desktop, at the sizes menus, docks and file
+# managers ask the hicolor icon theme for.
+set(VELMORA_ICON_THEME_DIR ${CMAKE_BINARY_DIR}/src/icons/hicolor)
+set(VELMORA_PROGRAM_ICON_SIZES 16 24 32 48 64 128 256)
+set(VELMORA_PROGRAM_ICONS "")
+foreach(size ${VELMORA_PROGRAM_ICON_SIZES})
+  set(icon_folder ${size}x${size}/apps)
+  list(APPEND VELMORA_PROGRAM_ICONS ${VELMORA_ICON_THEME_DIR}/${icon_folder}/velmora.png)
+  install(FILES ${VELMORA_ICON_THEME_DIR}/${icon_folder}/velmora.png DESTINATION share/icons/hicolor/${icon_folder})
+endforeach()
+string(REPLACE ";" "," VELMORA_PROGRAM_ICON_SIZE_LIST "${VELMORA_PROGRAM_ICON_SIZES}")
+add_custom_command(
+  OUTPUT ${VELMORA_PROGRAM_ICONS}
+  COMMAND velmora_artwork --app-icons ${VELMORA_ICON_THEME_DIR} --app-icon-sizes ${VELMORA_PROGRAM_ICON_SIZE_LIST}
+  DEPENDS velmora_artwork
+  COMMENT "Drawing the program icon"
+  VERBATIM)
+add_custom_target(velmora_program_icons ALL DEPENDS ${VELMORA_PROGRAM_ICONS})
+
+# An installed program finds its themes in <prefix>/share/velmora/gfx/.
+install(FILES ${VELMORA_HANDDRAWN_PACKAGE} DESTINATION share/velmora/gfx)

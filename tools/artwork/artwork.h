@@ -16,3 +16,5 @@ bool DrawIcon(const std::string& name, cairo_t* cr, const Style& style, int pixe
 void DrawConvertButton(cairo_t* cr, const Style& style);
 // The About window's banner with the product title, in the clean look.
 void DrawBanner(cairo_t* cr);
+// The program's icon for the desktop, `pixels` square.
+void DrawProgramIcon(cairo_t* cr, int pixels);

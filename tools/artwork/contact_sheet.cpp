@@ -71,7 +71,7 @@ std::vector<const std::string*> PackagePictures(const std::vector<PackageFile>& 
 }  // namespace
 
 bool WriteContactSheet(const std::string& path, const std::vector<BuiltInPicture>& builtIn,
-                       const std::vector<PackageFile>& package) {
+                       const std::vector<PackageFile>& package, const std::vector<ProgramIcon>& programIcons) {
   std::vector<const std::string*> icons, others;
   for (const BuiltInPicture& picture : builtIn) (picture.set == "Icons" ? icons : others).push_back(&picture.png);
   std::vector<Strip> strips = {{icons, 1}, {icons, 4}, {others, 1}};
@@ -79,6 +79,9 @@ bool WriteContactSheet(const std::string& path, const std::vector<BuiltInPicture
     strips.push_back({PackagePictures(package, size), 1});
   strips.push_back({PackagePictures(package, "_16.png"), 4});
   strips.push_back({PackagePictures(package, "convert_button.png"), 1});
+  std::vector<const std::string*> programPngs;
+  for (const ProgramIcon& icon : programIcons) programPngs.push_back(&icon.png);
+  strips.push_back({programPngs, 1});
 
   int width = 0, height = kGap;
   for (const Strip& strip : strips) {

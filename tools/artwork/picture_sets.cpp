@@ -54,6 +54,15 @@ bool MakeBuiltInSet(std::vector<BuiltInPicture>& pictures) {
   return RenderPng(kBannerWidth, kBannerHeight, DrawBanner, banner.png);
 }
 
+bool MakeProgramIcons(const std::vector<int>& sizes, std::vector<ProgramIcon>& icons) {
+  icons.clear();
+  for (int size : sizes) {
+    ProgramIcon& icon = icons.emplace_back(ProgramIcon{size, ""});
+    if (!RenderPng(size, size, [size](cairo_t* cr) { DrawProgramIcon(cr, size); }, icon.png)) return false;
+  }
+  return true;
+}
+
 bool MakeHandDrawnPackage(std::vector<PackageFile>& files) {
   files.clear();
   const Style& style = HandDrawnStyle();

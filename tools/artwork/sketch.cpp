@@ -66,12 +66,13 @@ const Style& HandDrawnStyle() {
   return style;
 }
 
-Sketch::Sketch(cairo_t* cr, const Style& style, int pixels, double designUnits, uint32_t seed)
+Sketch::Sketch(cairo_t* cr, const Style& style, int pixels, double designUnits, uint32_t seed,
+               double maxOutlinePixels)
     : cr_(cr), style_(style), designUnits_(designUnits), seed_(double(seed % 1000) * 0.731) {
   const double scale = pixels / designUnits;
   cairo_scale(cr_, scale, scale);
   // Pixels of an outline: one at 16, growing more slowly than the picture.
-  const double outlinePixels = std::clamp(pixels / 21.0, 1.0, 3.0);
+  const double outlinePixels = std::clamp(pixels / 21.0, 1.0, std::max(1.0, maxOutlinePixels));
   outline_ = outlinePixels / scale;
   cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
   cairo_set_line_join(cr_, style_.handDrawn ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);

@@ -44,7 +44,9 @@ using PathBuilder = std::function<void(cairo_t*)>;
 // `designUnits` wide: coordinates and widths below are in design units.
 class Sketch {
  public:
-  Sketch(cairo_t* cr, const Style& style, int pixels, double designUnits, uint32_t seed);
+  // Outlines grow with the picture up to maxOutlinePixels.
+  Sketch(cairo_t* cr, const Style& style, int pixels, double designUnits, uint32_t seed,
+         double maxOutlinePixels = 3.0);
   Sketch(const Sketch&) = delete;
   Sketch& operator=(const Sketch&) = delete;
 

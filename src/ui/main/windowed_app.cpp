@@ -4,10 +4,13 @@
 #include <QScreen>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/data_folder.h"
 #include "app/product.h"
 #include "app/settings.h"
+#include "app/text_util.h"
+#include "batch/input_set.h"
 #include "config/config_file.h"
 #include "i18n/text_table.h"
 #include "platform/console.h"
@@ -16,6 +19,7 @@
 #include "themes/theme_packages.h"
 #include "ui/main/main_window.h"
 #include "ui/main/quit.h"
+#include "ui/main/quit_on_signal.h"
 
 namespace {
 
@@ -72,6 +76,17 @@ bool DisplayAvailable() {
     if (const char* value = std::getenv(name); value && *value) return true;
   return false;
 }
+
+// A file manager opens a file with the program by naming it as the only
+// argument. An option is never taken for a file, and neither is a name that
+// no file answers (a typing error, a folder): the file chooser would not
+// offer those either. The name is made absolute, because the output folder
+// is derived from the file's.
+std::string FileArgument(int argc, char** argv) {
+  if (argc != 2 || Trim(argv[1]).starts_with('-')) return "";
+  const std::string path = std::filesystem::path(AbsolutePath(argv[1])).lexically_normal().string();
+  return IsRegularFile(path) ? path : "";
+}
 }  // namespace
 
 int RunWindowedApplication(int argc, char** argv) {
@@ -79,10 +94,17 @@ int RunWindowedApplication(int argc, char** argv) {
     ConsoleWriteError("velmora: no display for the window; for a console conversion use -i (see velmora --help)");
     return 1;
   }
+  // Read before the toolkit takes its own options out of argv.
+  const std::string fileArgument = FileArgument(argc, argv);
   QApplication application(argc, argv);
   application.setQuitOnLastWindowClosed(false);
   StartWindowedSession();
-  while (!QuitFlag) application.exec();
+  // As if chosen in the window; a file the input field refuses is ignored.
+  if (!fileArgument.empty()) AddInputFile(fileArgument);
+  {
+    QuitOnSignal quitOnSignal;
+    while (!QuitFlag) application.exec();
+  }
   EndWindowedSession();
   return 0;
 }
