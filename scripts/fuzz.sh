@@ -1,12 +1,16 @@
 #!/bin/sh
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each for
-# a bounded time (seconds per target, default 60) from its seed corpus.
+# a bounded time (seconds per target, default 60) from its seed corpus;
+# names after the seconds pick targets (all when none are named).
+#   fuzz.sh [seconds] [target...]
 # Crashing inputs land in build-fuzz/crashes/; keep them under
 # tests/data/fuzz/<target>/ once fixed, where the test suite replays them.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMORA_FUZZ_BUILD_DIR:-$top/build-fuzz}
 seconds=${1:-60}
+[ $# -gt 0 ] && shift
+targets="$*"
 "$top/scripts/setup.sh"
 dpkg-query -W -f='${Status}' clang libclang-rt-14-dev 2>/dev/null | grep -c "install ok installed" | grep -q 2 || {
   as_root=""; [ "$(id -u)" -eq 0 ] || as_root="sudo"
@@ -21,6 +25,7 @@ export LSAN_OPTIONS="suppressions=$top/tests/sanitizers/lsan.supp:print_suppress
 mkdir -p "$build/crashes"
 for binary in "$build"/fuzz/fuzz_*; do
   name=$(basename "$binary"); target=${name#fuzz_}
+  [ -z "$targets" ] || case " $targets " in *" $target "*) ;; *) continue ;; esac
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   [ -d "$top/fuzz/seeds/$target" ] && cp -n "$top/fuzz/seeds/$target"/* "$corpus"/ 2>/dev/null || true

@@ -7,7 +7,7 @@
 #include "ui/main/command_dispatch.h"
 #include "ui/main/commands.h"
 #include "ui/main/main_window.h"
-#include "ui/online/open_link.h"
+#include "ui/support/opened_links.h"
 #include "ui/support/ui_session.h"
 
 class AboutWindowTest : public QObject {
@@ -15,11 +15,9 @@ class AboutWindowTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    links.clear();
-    SetLinkSeam([this](const std::string& target) { links.push_back(target); });
+    links.targets.clear();
   }
   void cleanup() {
-    SetLinkSeam({});
     if (AboutWindow* window = TheAboutWindow()) window->close();
   }
 
@@ -46,7 +44,7 @@ class AboutWindowTest : public QObject {
     AboutWindow* window = Open();
     Q_EMIT window->WebLink->linkActivated("#");
     Q_EMIT window->MailLink->linkActivated("#");
-    QCOMPARE(links, (std::vector<std::string>{VendorUrl() + "/", "mailto:" + SupportMailAddress()}));
+    QCOMPARE(links.targets, (std::vector<std::string>{VendorUrl() + "/", "mailto:" + SupportMailAddress()}));
     QCOMPARE(TheAboutWindow(), window);
     QVERIFY(window->isVisible());
   }
@@ -70,7 +68,7 @@ class AboutWindowTest : public QObject {
     }
     QVERIFY(!TheAboutWindow());
     QVERIFY(TheMainWindow()->isEnabled());
-    QVERIFY(links.empty());
+    QVERIFY(links.targets.empty());
   }
 
  private:
@@ -82,7 +80,7 @@ class AboutWindowTest : public QObject {
     return window;
   }
 
-  std::vector<std::string> links;
+  OpenedLinks links;
 };
 
 QTEST_MAIN(AboutWindowTest)

@@ -8,7 +8,7 @@
 #include "online/links.h"
 #include "support/program_state.h"
 #include "ui/aux/uninstall_window.h"
-#include "ui/online/open_link.h"
+#include "ui/support/opened_links.h"
 
 namespace {
 
@@ -34,10 +34,8 @@ class UninstallWindowTest : public QObject {
   void init() {
     // The texts of a "-U" start: the console path's table.
     ResetProgramState();
-    links.clear();
-    SetLinkSeam([this](const std::string& target) { links.push_back(target); });
+    links.targets.clear();
   }
-  void cleanup() { SetLinkSeam({}); }
 
   void startsCheckedWithItsTexts() {
     QString title, text, next;
@@ -57,7 +55,7 @@ class UninstallWindowTest : public QObject {
     QVERIFY(checked);
     QCOMPARE(next, QString("Next"));
     QVERIFY(!TheUninstallWindow());
-    QVERIFY(links.empty());
+    QVERIFY(links.targets.empty());
   }
 
   void nextOpensThePageOnlyWhenChecked_data() {
@@ -77,11 +75,11 @@ class UninstallWindowTest : public QObject {
       QTest::mouseClick(window.NextButton, Qt::LeftButton);
     });
     QVERIFY(closedByNext);
-    QCOMPARE(links, opensPage ? std::vector<std::string>{UninstallPageUrl()} : std::vector<std::string>{});
+    QCOMPARE(links.targets, opensPage ? std::vector<std::string>{UninstallPageUrl()} : std::vector<std::string>{});
   }
 
  private:
-  std::vector<std::string> links;
+  OpenedLinks links;
 };
 
 QTEST_MAIN(UninstallWindowTest)

@@ -7,7 +7,7 @@
 #include "ui/main/command_dispatch.h"
 #include "ui/main/commands.h"
 #include "ui/main/main_window.h"
-#include "ui/online/open_link.h"
+#include "ui/support/opened_links.h"
 #include "ui/support/ui_session.h"
 
 class CustomConverterTest : public QObject {
@@ -15,11 +15,9 @@ class CustomConverterTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    links.clear();
-    SetLinkSeam([this](const std::string& target) { links.push_back(target); });
+    links.targets.clear();
   }
   void cleanup() {
-    SetLinkSeam({});
     if (CustomConverterWindow* window = TheCustomConverter()) window->close();
   }
 
@@ -58,7 +56,7 @@ class CustomConverterTest : public QObject {
     } else {
       QTest::keyClick(window->ToExtensionField, Qt::Key(key));
     }
-    QCOMPARE(links, std::vector<std::string>{VendorUrl() + "/find/pcd-jpg/"});
+    QCOMPARE(links.targets, std::vector<std::string>{VendorUrl() + "/find/pcd-jpg/"});
     QVERIFY(!TheCustomConverter());
     QVERIFY(TheMainWindow()->isEnabled());
     QVERIFY(session.messages.empty());
@@ -75,7 +73,7 @@ class CustomConverterTest : public QObject {
     QCOMPARE(session.messages[0].kind, MessageKind::Warning);
     QCOMPARE(session.messages[0].title, std::string("Warning"));
     QCOMPARE(session.messages[0].text, std::string("Please, fill all required fields and try again!"));
-    QVERIFY(links.empty());
+    QVERIFY(links.targets.empty());
     // The window stays open with what was typed.
     QCOMPARE(TheCustomConverter(), window);
     QVERIFY(window->isVisible());
@@ -98,7 +96,7 @@ class CustomConverterTest : public QObject {
     window->close();
     QVERIFY(!TheCustomConverter());
     QVERIFY(TheMainWindow()->isEnabled());
-    QVERIFY(links.empty());
+    QVERIFY(links.targets.empty());
   }
 
  private:
@@ -110,7 +108,7 @@ class CustomConverterTest : public QObject {
     return window;
   }
 
-  std::vector<std::string> links;
+  OpenedLinks links;
 };
 
 QTEST_MAIN(CustomConverterTest)

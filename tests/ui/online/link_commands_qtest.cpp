@@ -5,20 +5,19 @@
 #include "platform/files.h"
 #include "ui/main/command_dispatch.h"
 #include "ui/main/commands.h"
-#include "ui/online/open_link.h"
+#include "ui/support/opened_links.h"
 #include "ui/support/ui_session.h"
 
 class LinkCommandsTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void cleanup() { SetLinkSeam({}); }
 
   void eachCommandOpensItsTarget() {
     UiSession session;
     session.Start();
-    std::vector<std::string> links;
-    SetLinkSeam([&](const std::string& target) { links.push_back(target); });
+    OpenedLinks opened;
+    const std::vector<std::string>& links = opened.targets;
     RaiseCommand(kCommandSendFeedback);
     RaiseCommand(kCommandVisitHomepage);
     RaiseCommand(kCommandManual);

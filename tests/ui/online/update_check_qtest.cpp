@@ -12,8 +12,8 @@
 #include "support/sandbox.h"
 #include "ui/main/command_dispatch.h"
 #include "ui/main/commands.h"
-#include "ui/online/open_link.h"
 #include "ui/online/update_check_boxes.h"
+#include "ui/support/opened_links.h"
 #include "ui/support/ui_session.h"
 
 Q_DECLARE_METATYPE(MessageKind)
@@ -37,11 +37,9 @@ class UpdateCheckTest : public QObject {
  private Q_SLOTS:
   void init() {
     SetFixedLocalDateForTesting(kNow);
-    SetLinkSeam([this](const std::string& target) { links.push_back(target); });
-    links.clear();
+    links.targets.clear();
   }
   void cleanup() {
-    SetLinkSeam({});
     SetFixedLocalDateForTesting(0);
   }
 
@@ -82,7 +80,7 @@ class UpdateCheckTest : public QObject {
     QCOMPARE(session.messages[0].kind, kind);
     QCOMPARE(QString::fromStdString(session.messages[0].title), title);
     QCOMPARE(QString::fromStdString(session.messages[0].text), text);
-    QCOMPARE(links, opensProductPage ? std::vector<std::string>{ProductPageUrl()} : std::vector<std::string>{});
+    QCOMPARE(links.targets, opensProductPage ? std::vector<std::string>{ProductPageUrl()} : std::vector<std::string>{});
     // The menu's check neither asks first nor moves the date.
     QCOMPARE(g_settings.General.UpdateDate, dateBefore);
   }
@@ -143,7 +141,7 @@ class UpdateCheckTest : public QObject {
   }
 
  private:
-  std::vector<std::string> links;
+  OpenedLinks links;
 };
 
 QTEST_MAIN(UpdateCheckTest)
