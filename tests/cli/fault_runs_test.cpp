@@ -69,6 +69,17 @@ TEST_F(FaultRuns, AWriteProtectedEarlierOutput) {
   ExpectNothingLost(ConvertUnprivileged());
 }
 
+TEST_F(FaultRuns, AFolderWhereTheJpegWouldGo) {
+  CreateFolder(out + "photo.jpg");
+  WriteFile(out + "photo.jpg/inside.txt", "the user's file");
+  const ProgramRun run = Convert();
+  EXPECT_EQ(run.status, 2) << run.out << run.err;
+  EXPECT_EQ(run.out, "Conversion stopped\n");
+  EXPECT_EQ(ReadFile(out + "photo.jpg/inside.txt"), "the user's file");
+  EXPECT_EQ(FilesIn(out), std::vector<std::string>{"photo.jpg"});
+  EXPECT_EQ(FilesIn(out + "photo.jpg"), std::vector<std::string>{"inside.txt"});
+}
+
 TEST_F(FaultRuns, AFullDisk) {
   const std::string full = sandbox.Path("full/");
   CreateFolder(full);
