@@ -18,8 +18,7 @@ std::string N(int value) { return std::to_string(value); }
 std::string Minus(int value) { return value >= 0 ? "-" + N(value) : N(-value); }
 
 void SetColor(cairo_t* context, const std::string& colorText) {
-  const RgbaColor color = ParseColorAlpha(colorText, 255);
-  cairo_set_source_rgba(context, color.red / 255.0, color.green / 255.0, color.blue / 255.0, color.alpha / 255.0);
+  SetSourceColor(context, ParseColorAlpha(colorText, 255));
 }
 
 void FillRectangle(cairo_t* context, int x, int y, int width, int height, const std::string& color) {
@@ -42,9 +41,8 @@ void FillPath(cairo_t* context, const std::string& pathText, const std::string& 
   cairo_fill(context);
 }
 
-Surface DrawFrameLayer(int width, int height) {
+Surface DrawFrameLayer(int width, int height, const FrameWidths& widths) {
   const FrameSettings& frame = g_settings.Frame;
-  const FrameWidths widths{frame.SolidLeft, frame.SolidRight, frame.SolidTop, frame.SolidBottom};
   Surface layer = NewTransparentSurface(width, height);
   DrawingContext context = layer ? NewDrawingContext(layer) : nullptr;
   if (!context) return nullptr;
@@ -99,11 +97,11 @@ Bitmap FrameStep(Bitmap bitmap, int width, int height) {
   if (!bitmap || kind == 0) return bitmap;
   if (BitsPerPixel(bitmap) != 24) bitmap = ConvertTo24(std::move(bitmap));
   if (kind != 1 || !bitmap) return bitmap;
-  Surface layer = DrawFrameLayer(width, height);
-  if (!layer) return bitmap;
   const FrameSettings& frame = g_settings.Frame;
-  for (const Region& region :
-       FrameRegions(width, height, {frame.SolidLeft, frame.SolidRight, frame.SolidTop, frame.SolidBottom})) {
+  const FrameWidths widths{frame.SolidLeft, frame.SolidRight, frame.SolidTop, frame.SolidBottom};
+  Surface layer = DrawFrameLayer(width, height, widths);
+  if (!layer) return bitmap;
+  for (const Region& region : FrameRegions(width, height, widths)) {
     Bitmap part = BitmapFromSurface(layer.get(), region);
     if (!CompositeOver(bitmap.get(), part.get(), region.x, region.y)) return nullptr;
   }

@@ -6,9 +6,16 @@ namespace {
 
 uint32_t Unpremultiply(uint32_t channel, uint32_t alpha) { return alpha ? (channel * 255 + alpha / 2) / alpha : 0; }
 
-uint32_t Premultiply(uint32_t channel, uint32_t alpha) { return (channel * alpha + 127) / 255; }
-
 }  // namespace
+
+void SetSourceColor(cairo_t* context, const RgbaColor& color) {
+  cairo_set_source_rgba(context, color.red / 255.0, color.green / 255.0, color.blue / 255.0, color.alpha / 255.0);
+}
+
+uint32_t PremultipliedPixel(const RgbaColor& color) {
+  const auto scale = [&](uint8_t channel) { return (uint32_t(channel) * color.alpha + 127) / 255; };
+  return uint32_t(color.alpha) << 24 | scale(color.red) << 16 | scale(color.green) << 8 | scale(color.blue);
+}
 
 Bitmap BitmapFromSurface(cairo_surface_t* surface) {
   if (!surface) return nullptr;
@@ -53,11 +60,9 @@ Surface SurfaceFromBitmap(FIBITMAP* bitmap) {
   for (int y = 0; y < height; ++y) {
     const BYTE* source = FreeImage_GetScanLine(bitmap, height - 1 - y);
     auto* target = reinterpret_cast<uint32_t*>(data + size_t(y) * size_t(stride));
-    for (int x = 0; x < width; ++x, source += 4) {
-      const uint32_t alpha = source[FI_RGBA_ALPHA];
-      target[x] = alpha << 24 | Premultiply(source[FI_RGBA_RED], alpha) << 16 |
-                  Premultiply(source[FI_RGBA_GREEN], alpha) << 8 | Premultiply(source[FI_RGBA_BLUE], alpha);
-    }
+    for (int x = 0; x < width; ++x, source += 4)
+      target[x] = PremultipliedPixel(
+          {source[FI_RGBA_RED], source[FI_RGBA_GREEN], source[FI_RGBA_BLUE], source[FI_RGBA_ALPHA]});
   }
   cairo_surface_mark_dirty(surface.get());
   return surface;

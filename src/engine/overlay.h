@@ -3,11 +3,17 @@
 #include <cairo.h>
 
 #include "engine/bitmap.h"
+#include "engine/color.h"
 #include "platform/drawing.h"
 
 struct Region {
   int x = 0, y = 0, width = 0, height = 0;
 };
+
+// Sets the colour cairo draws with next.
+void SetSourceColor(cairo_t* context, const RgbaColor& color);
+// The colour as one pixel of a cairo ARGB32 surface (premultiplied).
+uint32_t PremultipliedPixel(const RgbaColor& color);
 
 // A 32-bit FreeImage bitmap with straight (not premultiplied) alpha holding
 // the surface's pixels, or those of a region of it; cairo keeps

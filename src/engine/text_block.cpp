@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "app/text_util.h"
 #include "engine/color.h"
+#include "engine/overlay.h"
 
 namespace {
 
@@ -95,15 +96,11 @@ BlockGeometry Arrange(const std::vector<Size>& sizes) {
   return geometry;
 }
 
-void SetSource(cairo_t* context, const RgbaColor& color) {
-  cairo_set_source_rgba(context, color.red / 255.0, color.green / 255.0, color.blue / 255.0, color.alpha / 255.0);
-}
-
 void FillSurface(const Surface& surface, const RgbaColor& color) {
   DrawingContext context = NewDrawingContext(surface);
   if (!context) return;
   cairo_set_operator(context.get(), CAIRO_OPERATOR_SOURCE);
-  SetSource(context.get(), color);
+  SetSourceColor(context.get(), color);
   cairo_paint(context.get());
 }
 
@@ -112,17 +109,12 @@ void DrawLines(const Surface& surface, const WatermarkFont& font, const std::vec
   DrawingContext context = NewDrawingContext(surface);
   if (!context) return;
   cairo_set_antialias(context.get(), antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
-  SetSource(context.get(), color);
+  SetSourceColor(context.get(), color);
   for (size_t i = 0; i < lines.size(); ++i) {
     cairo_move_to(context.get(), geometry.lineX[i], geometry.lineY[i]);
     pango_cairo_show_layout(context.get(), LineLayout(context.get(), font, lines[i], antialias).get());
   }
   cairo_surface_flush(surface.get());
-}
-
-uint32_t PremultipliedPixel(const RgbaColor& color) {
-  const auto scale = [&](uint8_t channel) { return (uint32_t(channel) * color.alpha + 127) / 255; };
-  return uint32_t(color.alpha) << 24 | scale(color.red) << 16 | scale(color.green) << 8 | scale(color.blue);
 }
 
 // Plain text sets pixels instead of blending them: glyph pixels take the

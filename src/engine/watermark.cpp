@@ -78,6 +78,6 @@ Bitmap WatermarkStep(Bitmap bitmap, int width, int height) {
     layer = Bitmap(FreeImage_Copy(layer.get(), 0, 0, placement.width, placement.height));
   // A layer that does not fit at its place is not laid on, and the image
   // stays as it is.
-  if (!layer || !CompositeOver(bitmap.get(), layer.get(), placement.x, placement.y)) return bitmap;
+  if (layer) CompositeOver(bitmap.get(), layer.get(), placement.x, placement.y);
   return bitmap;
 }
