@@ -38,16 +38,26 @@ std::string RelativeSubfolder(const std::string& path, const std::string& base) 
   return rest + folder.substr(start);
 }
 
-bool AdmitInput(const std::string& path) {
+namespace {
+// The set of the one file, checked by the caller.
+void ReplaceInputSet(const std::string& path) {
   g_inputSet.clear();
-  if (!QualifiesAsInput(path)) return false;
   g_inputSet[path] = InputEntry{1, RelativeSubfolder(path, g_job.InputPath)};
+}
+}  // namespace
+
+bool AdmitInput(const std::string& path) {
+  if (!QualifiesAsInput(path)) {
+    g_inputSet.clear();
+    return false;
+  }
+  ReplaceInputSet(path);
   return true;
 }
 
 bool AddInputFile(const std::string& path) {
   if (!QualifiesAsInput(path)) return false;
-  AdmitInput(path);
+  ReplaceInputSet(path);
   if (!g_job.ConsoleInputGiven && g_inputAdmitted) g_inputAdmitted(path);
   return true;
 }

@@ -16,7 +16,6 @@ namespace {
 
 // The file version this program writes; older files are migrated on reading.
 constexpr int32_t kConfigVersion = 19;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 
 // ---- Reading ----
@@ -40,9 +39,7 @@ void ReadSettings(const IniFile& file) {
 
 // Before version 19 the colour modes were stored under keys ending in
 // "Model"; a value there wins over the new key.
-void MigrateColorModels() {
-  IniFile file;
-  if (!file.Load(g_settings.App.ConfigPath)) return;
+void MigrateColorModels(const IniFile& file) {
   const struct {
     const char* section;
     const char* oldKey;
@@ -54,13 +51,13 @@ void MigrateColorModels() {
   }
 }
 
-void MigrateFromVersion(int32_t version) {
+void MigrateFromVersion(const IniFile& file, int32_t version) {
   std::string& mask = g_settings.Advanced.FilenameMask;
   if (version < 11 && mask.find("%ext%") == std::string::npos) mask += ".%ext%";
   // The raw load modes were renumbered in version 14.
   int32_t& rawLoadAs = g_settings.Input.RawLoadAs;
   if (version < 14 && rawLoadAs != 0) rawLoadAs = int32_t(uint32_t(rawLoadAs) + 2u);
-  if (version < 19) MigrateColorModels();
+  if (version < 19) MigrateColorModels(file);
 }
 
 // ---- Writing ----
@@ -104,7 +101,7 @@ void AppendSection(std::string& content, std::span<const SettingDef> rows) {
 }
 
 std::string ConfigText() {
-  std::string content(kByteOrderMark);
+  std::string content(kUtf8ByteOrderMark);
   content.append(kLineEnd);
   const std::span<const SettingDef> table = SettingTable();
   size_t first = 0;
@@ -123,7 +120,7 @@ void LoadConfig() {
   ApplyDefaults(DefaultsVariant::Windowed);
   IniFile file;
   if (file.Load(g_settings.App.ConfigPath)) ReadSettings(file);
-  MigrateFromVersion(g_settings.General.Cfg);
+  MigrateFromVersion(file, g_settings.General.Cfg);
 }
 
 void SaveConfig() {

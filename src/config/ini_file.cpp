@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t";
 
 }  // namespace
@@ -27,8 +26,9 @@ bool IniFile::Load(const std::string& path) {
 
 void IniFile::Parse(std::string_view content) {
   sections_.clear();
-  const std::string text = content.starts_with(kByteOrderMark) ? std::string(content.substr(kByteOrderMark.size()))
-                                                                : Latin1ToUtf8(content);
+  const std::string text = content.starts_with(kUtf8ByteOrderMark)
+                               ? std::string(content.substr(kUtf8ByteOrderMark.size()))
+                               : Latin1ToUtf8(content);
   IniSection* current = nullptr;
   size_t start = 0;
   while (start < text.size()) {

@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+// What starts a UTF-8 settings file.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 struct IniEntry {
   std::string key;
   std::string value;
