@@ -7,6 +7,7 @@
 #include "app/text_util.h"
 #include "batch/input_set.h"
 #include "batch/progress_dialog.h"
+#include "engine/picture_layer.h"
 #include "engine/save_parameters.h"
 #include "engine/watermark_font.h"
 #include "i18n/format_text.h"
@@ -34,7 +35,7 @@ std::string FailedCheck(bool& stopsStatus) {
   if (watermark.DoWatermark == 1 && !CreateWatermarkFont())
     return FormatText(GetText("Msg", "Invalid watermark font"), watermark.Font);
   if (watermark.DoWatermark == 2 && watermark.Image.empty()) return GetText("Msg", "Empty watermark image");
-  if (watermark.DoWatermark == 2 && (FileSize(watermark.Image) <= 0 || IsFolder(watermark.Image)))
+  if (watermark.DoWatermark == 2 && !WatermarkImageAccepted(watermark.Image))
     return FormatText(GetText("Msg", "Invalid watermark image"), watermark.Image);
   return "";
 }

@@ -13,6 +13,7 @@
 #include "batch/progress.h"
 #include "batch/worker.h"
 #include "cli/command_line.h"
+#include "engine/picture_layer.h"
 #include "engine/save_parameters.h"
 #include "engine/watermark_font.h"
 #include "i18n/format_text.h"
@@ -68,7 +69,7 @@ bool ConsoleRun::CheckInput(std::string& error) {
   }
   g_job.CurrentInput = g_job.InputPath;
   g_job.InputPath.clear();
-  return IsRegularFile(g_job.CurrentInput) && FileSize(g_job.CurrentInput) > 0;
+  return IsNonEmptyFile(g_job.CurrentInput);
 }
 
 bool ConsoleRun::CheckOutputFolder(std::string& error) {
@@ -168,7 +169,7 @@ bool ConsoleRun::CheckWatermark(std::string& error) {
     Debug("Watermark offset (x/y): " + std::to_string(watermark.ImageXOffset) + "/" +
           std::to_string(watermark.ImageYOffset));
     DebugSettings("Watermark", {"Image Rotation", "Image Size"});
-    if (FileSize(watermark.Image) <= 0 || IsFolder(watermark.Image)) return error = "Invalid watermark image", false;
+    if (!WatermarkImageAccepted(watermark.Image)) return error = "Invalid watermark image", false;
   }
   return true;
 }

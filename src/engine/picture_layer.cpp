@@ -5,6 +5,7 @@
 #include "engine/bitmap.h"
 #include "engine/bitmap_loading.h"
 #include "engine/overlay.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ void MakeGrey(FIBITMAP* bitmap) {
 }
 
 }  // namespace
+
+bool WatermarkImageAccepted(const std::string& path) { return FileSize(path) > 0 && !IsFolder(path); }
 
 Surface DrawPictureLayer(const std::string& path, bool greyscale, int opacity) {
   Bitmap picture = LoadPicture(path);

@@ -29,6 +29,11 @@ bool IsRegularFile(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool IsNonEmptyFile(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
+}
+
 bool DeleteFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 bool CreateFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }

@@ -9,6 +9,8 @@ int64_t FileSize(const std::string& path);
 bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 bool IsRegularFile(const std::string& path);
+// A regular file with at least one byte in it.
+bool IsNonEmptyFile(const std::string& path);
 bool DeleteFile(const std::string& path);
 bool CreateFolder(const std::string& path);
 // Creates the folder and any missing parents.

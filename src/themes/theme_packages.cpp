@@ -107,7 +107,7 @@ void DiscoverThemes() {
 
 std::string ReadThemeName(const std::string& id) {
   const std::string path = ThemePackagePath(id);
-  if (!IsRegularFile(path) || FileSize(path) <= 0) return id;
+  if (!IsNonEmptyFile(path)) return id;
   std::string start;
   if (!ReadZipEntryStart(path, kConfigEntry, kThemeNameBytes, start)) return id;
   start.resize(std::min(start.find('\0'), start.size()));
@@ -123,7 +123,7 @@ bool LoadThemeImages(bool buttons, bool menuIcons, bool toolbarIcons) {
     g_settings.Interface.UiTheme = ThemeList.rbegin()->first;
     path = ThemePackagePath(g_settings.Interface.UiTheme);
   }
-  if (!IsRegularFile(path) || FileSize(path) <= 0) return false;
+  if (!IsNonEmptyFile(path)) return false;
   std::map<std::string, int64_t> entrySizes;
   if (!ListZipEntries(path, entrySizes)) return false;
   const std::string config = ReadWholeConfig(path, entrySizes);
