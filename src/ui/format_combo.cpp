@@ -1,5 +1,7 @@
 #include "ui/format_combo.h"
 
+#include <algorithm>
+
 #include "app/formats.h"
 #include "app/text_util.h"
 #include "themes/image_sets.h"
@@ -23,6 +25,12 @@ void FillFormatCombo(QComboBox* combo, const std::vector<std::string>& keys, con
                    int(position));
   }
   combo->setCurrentIndex(combo->count() ? selected : -1);
+}
+
+void SelectFormatKey(QComboBox* combo, const std::vector<std::string>& keys, const std::string& key) {
+  const auto found = std::find(keys.begin(), keys.end(), key);
+  if (found == keys.end()) return;
+  if (const int item = combo->findData(int(found - keys.begin())); item >= 0) combo->setCurrentIndex(item);
 }
 
 std::string SelectedFormatKey(const QComboBox* combo, const std::vector<std::string>& keys) {

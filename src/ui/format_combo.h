@@ -12,5 +12,7 @@
 // selectedKey is selected, else the first.
 void FillFormatCombo(QComboBox* combo, const std::vector<std::string>& keys, const std::string& selectedKey,
                      bool withDescriptions);
+// Selects the item of key; the selection stays when no item has it.
+void SelectFormatKey(QComboBox* combo, const std::vector<std::string>& keys, const std::string& key);
 // The key at the position the selected item carries; "" when none.
 std::string SelectedFormatKey(const QComboBox* combo, const std::vector<std::string>& keys);

@@ -57,8 +57,5 @@ void ChooseOutputFolder() {
   const QString chosen = AskForFolder(title, QString::fromStdString(start));
   if (chosen.isEmpty()) return;
   const std::string folder = WithTrailingSlash(chosen.toStdString());
-  if (!IsFolder(folder)) return;
-  AddRecentOutFolder(folder);
-  g_job.OutputFolder = folder;
-  RefreshOutFolderList();
+  if (IsFolder(folder)) UseOutputFolder(folder);
 }

@@ -62,10 +62,7 @@ void ShowAdmittedFile(const std::string& path) {
   if (!window) return;
   window->InputFileField->setText(QString::fromStdString(path));
   if (!window->OutputFolderCombo->currentText().isEmpty()) return;
-  const std::string folder = g_job.InputPath.empty() ? FolderPart(path) : g_job.InputPath;
-  AddRecentOutFolder(folder);
-  g_job.OutputFolder = folder;
-  RefreshOutFolderList();
+  UseOutputFolder(g_job.InputPath.empty() ? FolderPart(path) : g_job.InputPath);
 }
 
 void PostResize() {
@@ -260,6 +257,12 @@ void RefreshOutFolderList() {
   combo->setCurrentIndex(selected);
 }
 
+void UseOutputFolder(const std::string& folder) {
+  AddRecentOutFolder(folder);
+  g_job.OutputFolder = folder;
+  RefreshOutFolderList();
+}
+
 void ResetMainWindow() {
   MainWindow* window = TheMainWindow();
   if (!window) return;
@@ -310,12 +313,7 @@ void RebuildMainWindow() {
     PostResize();
     g_job.RebuildKind = 0;
   }
-  const auto& outputs = ProductFormats().output;
-  for (int i = 0; i < window->OutputFormatCombo->count(); ++i) {
-    const int index = window->OutputFormatCombo->itemData(i).toInt();
-    if (index >= 0 && size_t(index) < outputs.size() && outputs[size_t(index)] == g_settings.Output.Format)
-      window->OutputFormatCombo->setCurrentIndex(i);
-  }
+  SelectFormatKey(window->OutputFormatCombo, ProductFormats().output, g_settings.Output.Format);
   if (window->OutputFolderCombo->count() != g_settings.Advanced.OutFoldersNumber) RefreshOutFolderList();
 }
 

@@ -65,6 +65,8 @@ void LayoutMainWindow();
 void ResetMainWindow();
 void RebuildMainWindow();
 void RefreshOutFolderList();
+// Makes folder the output folder and the head of the history, and shows it.
+void UseOutputFolder(const std::string& folder);
 void RefreshCommandImages();
 // The first field of the status bar.
 void SetStatusText(const std::string& text);
