@@ -9,12 +9,13 @@
 #include "online/links.h"
 #include "ui/aux/owned_window.h"
 #include "ui/online/open_link.h"
+#include "ui/ui_text.h"
 
 namespace {
 
 UninstallWindow* g_window = nullptr;
 
-QString Text(const char* key) { return QString::fromStdString(GetText("Uninstall", key)); }
+QString Text(const char* key) { return UiText("Uninstall", key); }
 
 void CentreOnScreen(QWidget& window) {
   if (const QScreen* screen = QGuiApplication::primaryScreen())

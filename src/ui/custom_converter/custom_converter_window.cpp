@@ -10,12 +10,13 @@
 #include "ui/aux/owned_window.h"
 #include "ui/message_box.h"
 #include "ui/online/open_link.h"
+#include "ui/ui_text.h"
 
 namespace {
 
 QPointer<CustomConverterWindow> g_window;
 
-QString Text(const char* key) { return QString::fromStdString(GetText("Custom-Converter", key)); }
+QString Text(const char* key) { return UiText("Custom-Converter", key); }
 
 void AddLabel(QWidget* window, const QString& text, QRect geometry) {
   auto* label = new QLabel(text, window);

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "ui/main/input_filter.h"
 #include "ui/main/main_window.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ QString QtFileFilter(const std::string& filter) {
 }
 
 bool ChooseInputFile() {
-  const QString title = QString::fromStdString(GetText("Dialog", "Select Input Files"));
+  const QString title = UiText("Dialog", "Select Input Files");
   const QString chosen = AskForFile(title, QtFileFilter(BuildInputFileFilter()));
   if (chosen.isEmpty()) return false;
   return AddInputFile(chosen.toStdString());
@@ -53,7 +54,7 @@ void ChooseOutputFolder() {
   std::string start = g_job.OutputFolder;
   if (window && !window->OutputFolderCombo->currentText().isEmpty())
     start = FolderPart(window->OutputFolderCombo->currentText().toStdString());
-  const QString title = QString::fromStdString(GetText("Dialog", "Select Output Folder"));
+  const QString title = UiText("Dialog", "Select Output Folder");
   const QString chosen = AskForFolder(title, QString::fromStdString(start));
   if (chosen.isEmpty()) return;
   const std::string folder = WithTrailingSlash(chosen.toStdString());

@@ -27,6 +27,7 @@
 #include "ui/online/update_check_boxes.h"
 #include "ui/format_combo.h"
 #include "ui/pictures.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -38,19 +39,17 @@ constexpr int kFieldButtonCommands[3] = {kCommandSelectInputFile, kCommandSelect
 
 std::unique_ptr<MainWindow> g_window;
 
-QString Text(const char* group, const char* key) { return QString::fromStdString(GetText(group, key)); }
-
 QAction* CommandAction(QObject* parent, const CommandDef& command, const QIcon& icon, bool withShortcutText) {
-  QString text = Text("Menu", command.textKey);
+  QString text = UiText("Menu", command.textKey);
   if (withShortcutText && command.shortcut) text += QString("\t") + command.shortcut;
   auto* action = new QAction(icon, text, parent);
-  action->setToolTip(Text("Menu", command.textKey));
+  action->setToolTip(UiText("Menu", command.textKey));
   QObject::connect(action, &QAction::triggered, [id = command.id] { RaiseCommand(id); });
   return action;
 }
 
 QLabel* PanelLabel(QWidget* panel, const char* key, int y) {
-  auto* label = new QLabel(Text("General", key), panel);
+  auto* label = new QLabel(UiText("General", key), panel);
   label->setGeometry(10, y, 350, 20);
   return label;
 }
@@ -141,7 +140,7 @@ void CreateMainWindow() {
   window->ConvertButton->setGeometry(400, 20, 100, 100);
   window->ConvertButton->setIconSize(QSize(64, 64));
   window->ConvertButton->setIcon(IconOf(ButtonImages.Find("Convert")));
-  window->ConvertButton->setToolTip(Text("General", "Convert"));
+  window->ConvertButton->setToolTip(UiText("General", "Convert"));
 
   window->NoticeLabel = new QLabel(QString::fromStdString(MakerNotice()), window->centralWidget());
   window->NoticeLabel->setGeometry(10, g_settings.Window.Height - 70 - window->ToolbarHeight, 350, 20);
@@ -168,7 +167,7 @@ void BuildMenus() {
   QMenuBar* bar = window->menuBar();
   bar->clear();
   for (const MenuDef& menuDef : MenuLayout()) {
-    QMenu* menu = bar->addMenu(Text("Menu", menuDef.titleKey));
+    QMenu* menu = bar->addMenu(UiText("Menu", menuDef.titleKey));
     for (int id : menuDef.items) {
       if (id == kSeparator) {
         menu->addSeparator();

@@ -4,10 +4,11 @@
 
 #include "app/formats.h"
 #include "i18n/text_table.h"
+#include "ui/ui_text.h"
 
 void FillBitDepthCombo(QComboBox* combo, const std::string& formatKey, int depth) {
   combo->clear();
-  combo->addItem(QString::fromStdString(GetText("Preferences", "Auto")));
+  combo->addItem(UiText("Preferences", "Auto"));
   for (int allowed : AllowedBitDepths(formatKey)) combo->addItem(QString::number(allowed));
   combo->setCurrentIndex(depth == 0 ? 0 : combo->findText(QString::number(depth)));
 }

@@ -27,6 +27,7 @@
 #include "ui/preferences/pair_spin_box.h"
 #include "ui/preferences/theme_combo.h"
 #include "ui/preferences/watermark_choosers.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ int RowY(int row) { return 10 + 30 * row; }
 // How far the track bar's scale lies above the spin box's.
 int SliderOffset(const RowDef& def) { return def.scale == PairScale::Offset100 ? 100 : 0; }
 
-QString Text(const char* key) { return QString::fromStdString(GetText("Preferences", key)); }
+QString Text(const char* key) { return UiText("Preferences", key); }
 
 const SettingDef* Setting(const RowDef& def) { return def.section ? &SettingRow(def.section, def.key) : nullptr; }
 

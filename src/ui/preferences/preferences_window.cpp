@@ -26,6 +26,7 @@
 #include "ui/preferences/preferences_dialog.h"
 #include "ui/preferences/theme_combo.h"
 #include "ui/preferences/watermark_choosers.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -40,10 +41,8 @@ constexpr int kScrollStep = 10;
 
 QPointer<PreferencesWindow> g_window;
 
-QString Text(const char* group, const char* key) { return QString::fromStdString(GetText(group, key)); }
-
 QPushButton* NewButton(QWidget* parent, const char* key, int x) {
-  auto* button = new QPushButton(Text("Dialog", key), parent);
+  auto* button = new QPushButton(UiText("Dialog", key), parent);
   button->setGeometry(x, 315, 80, 25);
   return button;
 }
@@ -175,7 +174,7 @@ void DeriveColorCorrection() {
 
 PreferencesWindow::PreferencesWindow() {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setWindowTitle(Text("Preferences", "Title"));
+  setWindowTitle(UiText("Preferences", "Title"));
   setFixedSize(kWindowSize);
 
   PageList = new QTreeWidget(this);
@@ -227,7 +226,7 @@ QWidget* FindPreferencesPanel(int page, std::string_view name) {
 void ShowPreferencesPage(int index) {
   PreferencesWindow* window = ThePreferencesWindow();
   if (!window || index < 0 || index >= kPreferencesPageCount) return;
-  window->PageTitle->setText(Text("Preferences", PreferencesPages()[size_t(index)].key));
+  window->PageTitle->setText(UiText("Preferences", PreferencesPages()[size_t(index)].key));
   for (int page = 0; page < kPreferencesPageCount; ++page) window->Pages[page]->setVisible(page == index);
 }
 
@@ -236,7 +235,7 @@ void LoadPreferencesControls() {
   if (!window) return;
   window->PageList->clear();
   for (const PageDef& page : PreferencesPages())
-    window->PageList->addTopLevelItem(new QTreeWidgetItem({Text("Preferences", page.key)}));
+    window->PageList->addTopLevelItem(new QTreeWidgetItem({UiText("Preferences", page.key)}));
   const int start = g_job.PreferencesStartPage < kPreferencesPageCount ? int(g_job.PreferencesStartPage) : 0;
   window->PageList->setCurrentItem(window->PageList->topLevelItem(start));
   window->PageTitle->setFont(PageTitleFont(window->font()));

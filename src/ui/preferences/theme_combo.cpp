@@ -9,6 +9,7 @@
 #include "app/text_util.h"
 #include "i18n/text_table.h"
 #include "themes/theme_packages.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void FillThemeCombo(QComboBox* combo) {
   combo->clear();
   const std::vector<std::string> ids = SortedThemeIds();
   if (ids.empty()) {
-    combo->addItem(QString::fromStdString(GetText("Preferences", "None")));
+    combo->addItem(UiText("Preferences", "None"));
     combo->setCurrentIndex(0);
     return;
   }

@@ -11,6 +11,7 @@
 #include "ui/preferences/color_controls.h"
 #include "ui/preferences/list_text.h"
 #include "ui/preferences/preference_choosers.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ void ChooseFont(QComboBox* fontCombo, QLineEdit* sizeField, QComboBox* styleComb
 }
 
 void ChooseWatermarkImage(QLineEdit* field) {
-  const QString title = QString::fromStdString(GetText("Dialog", "Select Watermark Image"));
+  const QString title = UiText("Dialog", "Select Watermark Image");
   const QString chosen = AskForImageFile(field->window(), title, field->text().trimmed(), WatermarkImageFilter());
   if (!chosen.isEmpty()) field->setText(chosen);
 }
