@@ -10,13 +10,13 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTreeWidget>
-#include <QWindow>
 
 #include "app/job_state.h"
 #include "app/settings.h"
 #include "config/config_file.h"
 #include "i18n/text_table.h"
 #include "platform/fonts.h"
+#include "ui/aux/owned_window.h"
 #include "ui/main/main_window.h"
 #include "ui/message_box.h"
 #include "ui/preferences/color_controls.h"
@@ -280,11 +280,7 @@ void ClosePreferencesWindow() {
   window->hide();
   // Later: this may run inside a handler of one of the window's buttons.
   window->deleteLater();
-  if (MainWindow* main = TheMainWindow()) {
-    main->setEnabled(true);
-    main->activateWindow();
-    main->setFocus();
-  }
+  ReturnToMainWindow();
 }
 
 void OpenPreferencesWindow() {
@@ -308,14 +304,6 @@ void OpenPreferencesWindow() {
 
   LoadPreferencesControls();
 
-  MainWindow* main = TheMainWindow();
-  if (main) {
-    window->move(main->frameGeometry().center() - QPoint(kWindowSize.width() / 2, kWindowSize.height() / 2));
-    window->winId();
-    if (QWindow* owner = main->windowHandle()) window->windowHandle()->setTransientParent(owner);
-  }
-  window->show();
-  if (main) main->setEnabled(false);
-  window->activateWindow();
+  ShowOverMainWindow(*window);
   window->PageList->setFocus();
 }
