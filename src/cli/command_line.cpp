@@ -10,7 +10,6 @@
 #include "i18n/text_table.h"
 #include "platform/console.h"
 #include "app/product.h"
-#include "themes/builtin_images.h"
 #include "themes/theme_packages.h"
 
 namespace {
@@ -100,9 +99,7 @@ std::optional<CommandAction> FirstArgumentAction(const ArgumentList& arguments) 
 // marker keeps the scheduled update check away.
 int StartScreenshotMode(const ArgumentList& arguments, const AuxiliaryRuns& auxiliary) {
   if (!auxiliary.screenshotMode) return kExitConverted;
-  LoadBuiltInImages();
-  DiscoverThemes();
-  LoadThemeImages(true, true, true);
+  LoadWindowPictures();
   g_job.RunMarker = "T";
   return auxiliary.screenshotMode(OptionValue(arguments, 1));
 }

@@ -11,6 +11,7 @@
 #include "app/text_util.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "themes/builtin_images.h"
 #include "themes/image_sets.h"
 #include "themes/png_decoder.h"
 #include "themes/theme_config.h"
@@ -143,4 +144,10 @@ bool LoadThemeImages(bool buttons, bool menuIcons, bool toolbarIcons) {
     for (const PictureTarget& target : targets.at(entry)) target.set->Replace(target.name, picture);
   });
   return true;
+}
+
+void LoadWindowPictures() {
+  LoadBuiltInImages();
+  DiscoverThemes();
+  LoadThemeImages(true, true, true);
 }

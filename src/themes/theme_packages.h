@@ -30,3 +30,6 @@ std::string ReadThemeName(const std::string& id);
 // that package is gone, switches the setting to the package discovery found
 // last. False when no package could be opened.
 bool LoadThemeImages(bool buttons, bool menuIcons, bool toolbarIcons);
+// What a start that shows the main window needs: the built-in pictures, the
+// packages discovered, and every set of the chosen package over them.
+void LoadWindowPictures();

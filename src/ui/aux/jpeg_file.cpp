@@ -2,11 +2,10 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <memory>
 
 #include <jpeglib.h>
 
-#include "platform/files.h"
+#include "platform/safe_replace.h"
 
 namespace {
 
@@ -22,11 +21,6 @@ void JumpOnError(j_common_ptr info) {
 }
 
 void Silent(j_common_ptr, int) {}
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // Owns the compressor's memory from jpeg_create_compress on.
 struct Compressor {
@@ -67,15 +61,9 @@ bool Compress(Compressor& compressor, std::FILE* file, const uint8_t* rows, int 
 
 bool WriteJpegFile(const std::string& path, const uint8_t* rows, int width, int height, int stride, int quality) {
   if (!rows || width <= 0 || height <= 0 || stride < width * 3) return false;
-  bool written = false;
-  {
-    File file(std::fopen(path.c_str(), "wb"));
-    if (!file) return false;
+  // An earlier screenshot stays whole unless the new one is complete.
+  return ReplaceFileSafely(path, [&](std::FILE* file) {
     Compressor compressor;
-    written = Compress(compressor, file.get(), rows, width, height, stride, quality);
-    written = std::fflush(file.get()) == 0 && written;
-    written = std::fclose(file.release()) == 0 && written;
-  }
-  if (!written) DeleteFile(path);
-  return written;
+    return Compress(compressor, file, rows, width, height, stride, quality);
+  });
 }

@@ -5,5 +5,5 @@
 
 // rows: height rows of width x 3 bytes (R, G, B), `stride` bytes apart.
 // quality on libjpeg's scale 0..100. False when the file cannot be written;
-// a half-written file is removed.
+// a file already at path is replaced only by a complete one.
 bool WriteJpegFile(const std::string& path, const uint8_t* rows, int width, int height, int stride, int quality);

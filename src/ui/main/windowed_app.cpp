@@ -15,7 +15,6 @@
 #include "i18n/text_table.h"
 #include "platform/console.h"
 #include "platform/files.h"
-#include "themes/builtin_images.h"
 #include "themes/theme_packages.h"
 #include "ui/main/main_window.h"
 #include "ui/main/quit.h"
@@ -53,9 +52,7 @@ void StartWindowedSession() {
   g_settings.App.WorkFolder = FolderPart(g_settings.App.ConfigPath);
   LoadConfig();
   LoadLanguage();
-  LoadBuiltInImages();
-  DiscoverThemes();
-  LoadThemeImages(true, true, true);
+  LoadWindowPictures();
   CreateMainWindow();
   SetupMainWindow();
   QuitFlag = false;
