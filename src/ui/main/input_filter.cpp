@@ -16,8 +16,14 @@ std::string BuildInputFileFilter() {
     entry = entry.empty() ? "*." + extension : "*." + extension + ";" + entry;
   }
   if (!allPatterns.empty()) allPatterns.pop_back();
+  std::vector<FileFilterEntry> entries;
+  for (const auto& [description, patterns] : byDescription) entries.push_back({description, patterns});
+  return ComposeFileFilter(allPatterns, entries);
+}
+
+std::string ComposeFileFilter(const std::string& allPatterns, const std::vector<FileFilterEntry>& entries) {
   std::string filter = GetText("Dialog", "All Supported Files") + "|" + allPatterns + "|";
-  for (const auto& [description, patterns] : byDescription) filter += description + "|" + patterns + "|";
+  for (const FileFilterEntry& entry : entries) filter += entry.text + "|" + entry.patterns + "|";
   return filter + GetText("Dialog", "All Files") + " (*.*)|*.*";
 }
 

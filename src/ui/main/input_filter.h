@@ -10,5 +10,8 @@ struct FileFilterEntry {
   std::string text;
   std::string patterns;  // ";"-separated
 };
+// The "|"-separated form of a chooser's filter: "All Supported Files" with
+// allPatterns, the entries, then "All Files (*.*)".
+std::string ComposeFileFilter(const std::string& allPatterns, const std::vector<FileFilterEntry>& entries);
 // The "|"-separated form as pairs.
 std::vector<FileFilterEntry> SplitFileFilter(const std::string& filter);

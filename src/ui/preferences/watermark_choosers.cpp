@@ -7,7 +7,7 @@
 
 #include "app/settings.h"
 #include "app/text_util.h"
-#include "i18n/text_table.h"
+#include "ui/main/input_filter.h"
 #include "ui/preferences/color_controls.h"
 #include "ui/preferences/list_text.h"
 #include "ui/preferences/preference_choosers.h"
@@ -15,25 +15,15 @@
 
 namespace {
 
-struct ImageFilterEntry {
-  const char* text;
-  const char* patterns;
-};
-
-constexpr ImageFilterEntry kWatermarkImageTypes[] = {
-    {"Portable Network Graphics", "*.png"},
-    {"Windows or OS/2 Bitmap", "*.bmp;*.rle;*.dib"},
-    {"JPEG File", "*.jpg;*.jpeg;*.jpe;*.jif"},
-};
-
 std::string WatermarkImageFilter() {
-  std::string all, each;
-  for (const ImageFilterEntry& type : kWatermarkImageTypes) {
-    all += (all.empty() ? "" : ";") + std::string(type.patterns);
-    each += std::string(type.text) + "|" + type.patterns + "|";
-  }
-  return GetText("Dialog", "All Supported Files") + "|" + all + "|" + each + GetText("Dialog", "All Files") +
-         " (*.*)|*.*";
+  const std::vector<FileFilterEntry> types = {
+      {"Portable Network Graphics", "*.png"},
+      {"Windows or OS/2 Bitmap", "*.bmp;*.rle;*.dib"},
+      {"JPEG File", "*.jpg;*.jpeg;*.jpe;*.jif"},
+  };
+  std::string all;
+  for (const FileFilterEntry& type : types) all += (all.empty() ? "" : ";") + type.patterns;
+  return ComposeFileFilter(all, types);
 }
 
 }  // namespace
