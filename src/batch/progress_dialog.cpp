@@ -13,6 +13,7 @@
 #include "i18n/text_table.h"
 #include "ui/main/main_window.h"
 #include "ui/message_box.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void SetProgressObserver(std::function<void(ProgressDialog&)> observer) { g_obse
 // main window does not disable it; the window system still knows it belongs
 // to the main window.
 ProgressDialog::ProgressDialog(QWidget* owner, int total) : owner_(owner), total_(total) {
-  setWindowTitle(Q(GetText("Dialog", "Convert Progress")));
+  setWindowTitle(UiText("Dialog", "Convert Progress"));
   setFixedSize(300, 130);
   FileLine = new QLabel(this);
   FileLine->setGeometry(10, 13, kLineWidth, 20);
@@ -50,7 +51,7 @@ ProgressDialog::ProgressDialog(QWidget* owner, int total) : owner_(owner), total
   Bar->setRange(0, total + 1);
   Bar->setValue(0);
   Bar->setTextVisible(false);
-  OkButton = new QPushButton(Q(GetText("Dialog", "OK")), this);
+  OkButton = new QPushButton(UiText("Dialog", "OK"), this);
   OkButton->setGeometry(110, 95, 80, 25);
   OkButton->setDefault(true);
   OkButton->setEnabled(false);

@@ -6,13 +6,13 @@
 #include <QShortcut>
 
 #include "app/product.h"
-#include "i18n/text_table.h"
 #include "online/links.h"
 #include "online/vendor.h"
 #include "themes/image_sets.h"
 #include "ui/aux/owned_window.h"
 #include "ui/online/open_link.h"
 #include "ui/pictures.h"
+#include "ui/ui_text.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ QLabel* AddLink(QWidget* window, const std::string& caption, QRect geometry, int
 
 AboutWindow::AboutWindow() : QWidget(nullptr, kCaptionAndCloseBox) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(Q(GetText("About", "Title")));
+  setWindowTitle(UiText("About", "Title"));
   setFixedSize(360, 240);
   Banner = new QLabel(this);
   Banner->setGeometry(0, 0, kBannerWidth, kBannerHeight);
@@ -53,11 +53,11 @@ AboutWindow::AboutWindow() : QWidget(nullptr, kCaptionAndCloseBox) {
   frame->setLineWidth(1);
   TitleLine = AddLabel(this, Q(ProductTitle()), QRect(20, 50, 320, 20), Qt::AlignHCenter);
   NoticeLine = AddLabel(this, Q(MakerNotice()), QRect(20, 70, 320, 20), Qt::AlignHCenter);
-  AddLabel(this, Q(GetText("About", "Website")), QRect(80, 100, 60, 20));
-  AddLabel(this, Q(GetText("About", "Email")), QRect(80, 120, 50, 20));
+  AddLabel(this, UiText("About", "Website"), QRect(80, 100, 60, 20));
+  AddLabel(this, UiText("About", "Email"), QRect(80, 120, 50, 20));
   WebLink = AddLink(this, VendorSiteCaption(), QRect(140, 100, 215, 20), kAboutWebLink);
   MailLink = AddLink(this, SupportMailAddress(), QRect(140, 120, 215, 20), kAboutMailLink);
-  OkButton = new QPushButton(Q(GetText("Dialog", "OK")), this);
+  OkButton = new QPushButton(UiText("Dialog", "OK"), this);
   OkButton->setGeometry(140, 200, 80, 25);
   OkButton->setDefault(true);
   connect(OkButton, &QPushButton::clicked, [] { AboutEvent(kAboutOkButton); });
