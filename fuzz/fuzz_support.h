@@ -30,5 +30,5 @@ FuzzEntry FindFuzzTarget(const std::string& name);
 // Writes the bytes to `name` in the process's private folder; its path.
 std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t size);
 std::string FuzzFolder();
-// The bytes split at NUL bytes.
+// The bytes as text, NUL bytes included.
 std::string_view FuzzText(const uint8_t* data, size_t size);
